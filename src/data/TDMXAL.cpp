@@ -119,6 +119,9 @@ QString TDMXAL::DataModuleCreate(const DescricaoConexao& conexao)
     if (m_motor == Motor::SQLite) {
         registraFuncoesSqlite(db);
         QSqlQuery(db).exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+        // Terminals of one machine share the file: readers never wait for a writer and a
+        // commit costs one flush. A read-only file keeps its journal mode.
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
     }
     try {
         if (novo)
@@ -132,7 +135,8 @@ QString TDMXAL::DataModuleCreate(const DescricaoConexao& conexao)
         if (novo && !m_criouDemo) {
             // Never leave a half-made demo shop behind: the next start makes it again.
             db.close();
-            QFile::remove(conexao.texto);
+            for (const char* sufixo : {"", "-wal", "-shm", "-journal"})
+                QFile::remove(conexao.texto + QLatin1String(sufixo));
         }
         return f.mensagem();
     }
