@@ -146,6 +146,68 @@ QList<InstrucaoSql> monta()
         mesma("qrMaxNumComandaDav",
               "SELECT MAX(NUM_COMANDA) AS COD FROM CMD_NOTA WHERE NUM_COMANDA BETWEEN "
               "((:pDav * 100000) - 99999) AND (:pDavF * 100000)"),
+        // Order entry: seals, blocked cards, attendant.
+        mesma("SqlSeloItem",
+              "SELECT I.NUM_COMANDA, I.DATA, I.NUM_ITEM, I.COD_PROD, P.DESCRICAO, "
+              "P.FLG_UNIDADE_VENDA, P.FLG_SITUACAO_TRIB, S.PERCENTUAL AS VLR_ICMS, I.VLR_QTDE, "
+              "I.VLR_PRECO, I.VLR_TOTAL, I.CHK_CANCELADO FROM (CMD_ITEM I LEFT JOIN PRODUTO P ON "
+              "I.COD_PROD = P.COD_PROD) LEFT JOIN ICMS S ON P.COD_ICMS = S.COD_ICMS WHERE "
+              "I.DOCUMENTO = :DOCUMENTO AND I.NUM_ITEM = :NUM_ITEM"),
+        mesma("SqlAtualizaSeloItem",
+              "UPDATE CMD_ITEM SET AUTENTICA = :AUTENTICA WHERE DOCUMENTO = :DOCUMENTO AND "
+              "NUM_ITEM = :NUM_ITEM"),
+        mesma("SqlSeloNota",
+              "SELECT NUM_COMANDA, DATA, CNPJ_CPF, CONTATO, COO, ECF FROM CMD_NOTA WHERE "
+              "DOCUMENTO = :DOCUMENTO"),
+        mesma("SqlAtualizaSeloNota",
+              "UPDATE CMD_NOTA SET AUTENTICA = :AUTENTICA WHERE DOCUMENTO = :DOCUMENTO"),
+        duas("qrCartaoBloqueado",
+             "SELECT TOP 1 1 AS cod FROM CART_BLOQUEIO WHERE COD_CARTELA = :pCartela",
+             "SELECT 1 AS cod FROM CART_BLOQUEIO WHERE COD_CARTELA = :pCartela LIMIT 1"),
+        mesma("qrItemAtendente",
+              "SELECT COD_VEND, COD_PROD FROM CMD_ITEM WHERE DOCUMENTO = :DOCUMENTO AND "
+              "NUM_ITEM = :NUM_ITEM"),
+        mesma("qrRemoveItem",
+              "DELETE FROM CMD_ITEM WHERE DOCUMENTO = :DOCUMENTO AND NUM_ITEM = :NUM_ITEM AND "
+              "COD_PROD = :COD_PROD"),
+        // The header goes only when no item is left, checked in the same statement: an item
+        // another terminal has just added keeps it.
+        mesma("qrRemoveNotaVazia",
+              "DELETE FROM CMD_NOTA WHERE DOCUMENTO = :DOCUMENTO AND NOT EXISTS (SELECT 1 FROM "
+              "CMD_ITEM WHERE CMD_ITEM.DOCUMENTO = :DOCUMENTO)"),
+        mesma("qrFuncionarioLoja",
+              "SELECT COD_FUNC, NOME FROM FUNCIONARIO WHERE COD_FUNC = :COD_FUNC AND "
+              "COD_LOJA = :COD_LOJA"),
+        mesma("qrDataHoraNota",
+              "SELECT COALESCE(C.DATA_ENTREGA, C.DATA) AS DATA, C.HORA_FINAL FROM CMD_NOTA C "
+              "WHERE C.DOCUMENTO = :DOCUMENTO AND C.CHK_BAIXA = 'F' AND EXISTS (SELECT 1 FROM "
+              "CMD_ITEM I WHERE I.DOCUMENTO = C.DOCUMENTO AND (I.CHK_CANCELADO IS NULL OR "
+              "I.CHK_CANCELADO = 'F'))"),
+        // Item entry: product lookup and the price to charge.
+        mesma("qrBarrasVinculada",
+              "SELECT COD_PROD FROM BARRAS_VINCULADA WHERE COD_LOJA = :COD_LOJA AND "
+              "CODIGO_BARRAS = :CODIGO_BARRAS"),
+        mesma("qrProdutoPorBarras",
+              "SELECT COALESCE(QTDE_ESTOQUE_LOJA, 0) + COALESCE(QTDE_DEPOSITO, 0) AS Estoque, "
+              "COD_PROD, DESCRICAO, VLR_PRECO, VLR_ULTIMO_CUSTO, FLG_UNIDADE_VENDA, COD_DEPART "
+              "FROM PRODUTO WHERE CODIGO_BARRAS = :CODIGO_BARRAS AND COD_LOJA = :COD_LOJA"),
+        mesma("qrProdutoPorCodigo",
+              "SELECT COALESCE(QTDE_ESTOQUE_LOJA, 0) + COALESCE(QTDE_DEPOSITO, 0) AS Estoque, "
+              "COD_PROD, DESCRICAO, VLR_PRECO, VLR_ULTIMO_CUSTO, FLG_UNIDADE_VENDA, COD_DEPART "
+              "FROM PRODUTO WHERE COD_PROD = :COD_PROD AND COD_LOJA = :COD_LOJA"),
+        mesma("qrPrecoDiferenciado",
+              "SELECT PRECO_DIFERENCIADO.VLR_PRECO AS VLR_PRECO_DIF, PRECO_DIFERENCIADO.COD_CLI, "
+              "PRECO_DIFERENCIADO.COD_PROD, PRODUTO.DESCRICAO, PRODUTO.FLG_UNIDADE_VENDA FROM "
+              "PRECO_DIFERENCIADO INNER JOIN PRODUTO ON PRECO_DIFERENCIADO.COD_PROD = "
+              "PRODUTO.COD_PROD AND PRODUTO.COD_LOJA = PRECO_DIFERENCIADO.COD_LOJA WHERE "
+              "PRECO_DIFERENCIADO.COD_LOJA = :PCOD_LOJA AND PRECO_DIFERENCIADO.COD_PROD = "
+              ":PCOD_PROD AND PRECO_DIFERENCIADO.COD_CLI = :PCOD_CLI"),
+        mesma("qrPrecoPromocao",
+              "SELECT COD_PROD, DESCRICAO, VLR_PRECO, VLR_PRECO_PROMOCAO, FLG_UNIDADE_VENDA, "
+              "DATA_PROM_INICIAL, DATA_PROM_FINAL FROM PRODUTO WHERE COD_LOJA = :PCOD_LOJA AND "
+              "COD_PROD = :PCOD_PROD AND DATA_PROM_INICIAL <= :PINI AND DATA_PROM_FINAL >= :PFIN"),
+        mesma("qrConfiguracaoLoja",
+              "SELECT COD_BAL, LIMITE_QTDE FROM CONFIGURACAO WHERE COD_LOJA = :COD_LOJA"),
         // Every item of the document cancelled; a document without items counts as cancelled.
         duas("ComandaCancelada",
              "SELECT TOP 1 1 AS cod FROM CMD_ITEM WHERE DOCUMENTO = :iDoc HAVING COUNT(*) = "
