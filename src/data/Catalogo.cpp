@@ -208,6 +208,18 @@ QList<InstrucaoSql> monta()
               "COD_PROD = :PCOD_PROD AND DATA_PROM_INICIAL <= :PINI AND DATA_PROM_FINAL >= :PFIN"),
         mesma("qrConfiguracaoLoja",
               "SELECT COD_BAL, LIMITE_QTDE FROM CONFIGURACAO WHERE COD_LOJA = :COD_LOJA"),
+        // Ready-made item observations and the observation of an item.
+        mesma("qrObservacao", "SELECT * FROM CMD_OBS WHERE COD_OBS = :PCOD_OBS"),
+        mesma("qrListaObservacoes", "SELECT * FROM CMD_OBS ORDER BY COD_OBS"),
+        duas("qrInsereObservacao",
+             "INSERT INTO CMD_OBS (OBSERVACAO) OUTPUT INSERTED.COD_OBS VALUES (:OBSERVACAO)",
+             "INSERT INTO CMD_OBS (OBSERVACAO) VALUES (:OBSERVACAO) RETURNING COD_OBS"),
+        mesma("qrAlteraObservacao",
+              "UPDATE CMD_OBS SET OBSERVACAO = :OBSERVACAO WHERE COD_OBS = :COD_OBS"),
+        mesma("qrExcluiObservacao", "DELETE FROM CMD_OBS WHERE COD_OBS = :COD_OBS"),
+        mesma(
+            "qrGravaObsItem",
+            "UPDATE CMD_ITEM SET OBS = :OBS WHERE DOCUMENTO = :DOCUMENTO AND NUM_ITEM = :NUM_ITEM"),
         // Every item of the document cancelled; a document without items counts as cancelled.
         duas("ComandaCancelada",
              "SELECT TOP 1 1 AS cod FROM CMD_ITEM WHERE DOCUMENTO = :iDoc HAVING COUNT(*) = "
