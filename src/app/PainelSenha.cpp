@@ -8,6 +8,7 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QToolButton>
 
@@ -17,6 +18,20 @@ QString u(const char* t)
 {
     return QString::fromUtf8(t);
 }
+
+// The password shows as asterisks, whatever the desktop style draws by default.
+class EstiloAsterisco : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint dica, const QStyleOption* opcao, const QWidget* widget,
+                  QStyleHintReturn* retorno) const override
+    {
+        if (dica == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(dica, opcao, widget, retorno);
+    }
+};
 } // namespace
 
 TPainelSenha::TPainelSenha(QWidget* parent) : QFrame(parent)
@@ -39,6 +54,9 @@ TPainelSenha::TPainelSenha(QWidget* parent) : QFrame(parent)
     edtSenha->setObjectName(QStringLiteral("edtSenha"));
     edtSenha->setEchoMode(QLineEdit::Password);
     edtSenha->setMaxLength(8);
+    auto* estilo = new EstiloAsterisco;
+    estilo->setParent(edtSenha);
+    edtSenha->setStyle(estilo);
     edtSenha->setMaximumWidth(90);
 
     auto botao = [this](const char* nome, const char* texto, QStyle::StandardPixmap icone) {

@@ -186,7 +186,8 @@ void TfrmBrisvel::FormActivate()
         if (!erro.isEmpty())
             mostraErroUmaVez(erro);
     }
-    aplicaMenus();
+    if (aplicaMenus())
+        abreAtendimento(QLatin1Char('C'));
     if (ConfigGeral.HabilitaBiometria)
         CarregaTemplatesBiometria();
 }

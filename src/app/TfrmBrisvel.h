@@ -85,7 +85,8 @@ private:
     QAction* item(QMenu* menu, const char* nome, const char* caption);
     QAction* itemJanela(QMenu* menu, const char* nome, const char* caption, JanelaMenu janela);
     QMenu* submenu(QMenu* pai, const char* nome, const char* caption);
-    void aplicaMenus();
+    // True when the settings ask for the comanda window to open by itself now.
+    bool aplicaMenus();
     void FormActivate();
     void IdentificaTerminal();
     void abreAtendimento(QChar tipo);

@@ -97,7 +97,7 @@ void TfrmBrisvel::montaMenus()
     itemJanela(nullptr, "AtualizarSistema1", "Atualizar Sistema", JanelaMenu::Atualiza);
 }
 
-void TfrmBrisvel::aplicaMenus()
+bool TfrmBrisvel::aplicaMenus()
 {
     const DecisaoMenus d = HabilitaMenus(ConfigGeral, m_criouAtendimento);
     for (auto it = m_itensJanela.cbegin(); it != m_itensJanela.cend(); ++it)
@@ -123,7 +123,5 @@ void TfrmBrisvel::aplicaMenus()
     // Kept in the menu but never shown.
     a("PreVenda11")->setVisible(false);
     a("ImprimeDAV11")->setVisible(false);
-
-    if (d.abreAtendimento && atendimento)
-        abreAtendimento(QLatin1Char('C'));
+    return d.abreAtendimento;
 }

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSqlQuery>
+#include <QStyle>
 #include <QToolButton>
 #include <QtTest>
 
@@ -337,6 +338,9 @@ private slots:
         QTest::keyClicks(edtCod, u("3"));
         QTest::keyClicks(edtSenha, u("1234567890"));
         QCOMPARE(edtSenha->text(), u("12345678"));
+        QCOMPARE(
+            edtSenha->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, edtSenha),
+            int('*'));
         QTest::mouseClick(w.findChild<QToolButton*>(u("btFechar")), Qt::LeftButton);
         QVERIFY(!w.findChild<QFrame*>(u("pnSenha"))->isVisible());
         QCOMPARE(edtCod->text(), QString());
