@@ -1,6 +1,6 @@
-#include "Configuracao.h"
 #include "TfrmBrisvel.h"
 #include "data/TDMXAL.h"
+#include "platform/InstanciaUnica.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -10,14 +10,11 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    ConfigGeral.Appname = QStringLiteral("Brisvel");
-    ConfigGeral.SiglaApp = QStringLiteral("ZLO");
-    ConfigGeral.VerApp = QStringLiteral("%1%2%3%4")
-                             .arg(BRISVEL_VERSION_MAJOR)
-                             .arg(BRISVEL_VERSION_MINOR)
-                             .arg(BRISVEL_VERSION_PATCH)
-                             .arg(BRISVEL_VERSION_TWEAK)
-                             .toInt();
+
+    // A second start only brings the running copy to the front.
+    InstanciaUnica instancia;
+    if (!instancia.primeira())
+        return 0;
 
     TDMXAL dmxal;
     defineDMXAL(&dmxal);
@@ -26,6 +23,11 @@ int main(int argc, char* argv[])
         QMessageBox::critical(nullptr, QStringLiteral("Brisvel"), erro);
 
     TfrmBrisvel principal;
+    if (!principal.FormCreate(&dmxal))
+        return 0;
+    QObject::connect(&instancia, &InstanciaUnica::ativacaoPedida, &principal,
+                     [&principal] { TrazParaFrente(principal); });
+    QObject::connect(&principal, &TfrmBrisvel::fechada, &app, &QApplication::quit);
     principal.show();
     return app.exec();
 }

@@ -226,6 +226,32 @@ QList<InstrucaoSql> monta()
              "(SELECT COUNT(*) FROM CMD_ITEM WHERE DOCUMENTO = :iDoc AND CHK_CANCELADO = 'T')",
              "SELECT 1 AS cod WHERE (SELECT COUNT(*) FROM CMD_ITEM WHERE DOCUMENTO = :iDoc) = "
              "(SELECT COUNT(*) FROM CMD_ITEM WHERE DOCUMENTO = :iDoc AND CHK_CANCELADO = 'T')"),
+
+        // Start-up and main window.
+        mesma("qrPrimeiraLoja", "SELECT COD_LOJA FROM LOJA"),
+        mesma("qrTerminalToken",
+              "SELECT COD_TERM, CHK_ATIVO FROM CMD_TERMINAIS WHERE TOKEN = :TOKEN"),
+        // Self-registration from 256 upward; the read of the maximum is locked on the server so
+        // two new terminals starting together do not draw the same code.
+        duas("qrRegistraTerminal",
+             "INSERT INTO CMD_TERMINAIS (COD_TERM, DESCRICAO, CHK_ATIVO, TOKEN) SELECT N.COD, "
+             "'DESKTOP', 'T', :TOKEN FROM (SELECT CASE WHEN COALESCE(MAX(COD_TERM), 0) + 1 >= 256 "
+             "THEN COALESCE(MAX(COD_TERM), 0) + 1 ELSE 256 END AS COD FROM CMD_TERMINAIS WITH "
+             "(UPDLOCK, HOLDLOCK)) N WHERE NOT EXISTS (SELECT 1 FROM CMD_TERMINAIS WHERE TOKEN = "
+             ":TOKEN)",
+             "INSERT INTO CMD_TERMINAIS (COD_TERM, DESCRICAO, CHK_ATIVO, TOKEN) SELECT N.COD, "
+             "'DESKTOP', 'T', :TOKEN FROM (SELECT CASE WHEN COALESCE(MAX(COD_TERM), 0) + 1 >= 256 "
+             "THEN COALESCE(MAX(COD_TERM), 0) + 1 ELSE 256 END AS COD FROM CMD_TERMINAIS) N WHERE "
+             "NOT EXISTS (SELECT 1 FROM CMD_TERMINAIS WHERE TOKEN = :TOKEN)"),
+        mesma("qrSenhaSuporte",
+              "SELECT SENHA FROM SENHA WHERE COD_LOJA = :COD_LOJA AND CODIGO = 1000 AND "
+              "FLG_ORIGEM = 'F'"),
+        mesma("qrAtualizaSenhaSuporte",
+              "UPDATE SENHA SET SENHA = :SENHA WHERE COD_LOJA = :COD_LOJA AND CODIGO = 1000 AND "
+              "FLG_ORIGEM = 'F'"),
+        mesma("qrFunc", "SELECT NOME FROM FUNCIONARIO WHERE COD_FUNC = :iCod"),
+        mesma("qrConfere",
+              "SELECT CHK_SANGRIAS, SENHA FROM SENHA WHERE CODIGO = :icod AND FLG_ORIGEM = 'F'"),
     };
 }
 
