@@ -2,6 +2,8 @@
 
 #include "Falha.h"
 
+#include <utility>
+
 namespace
 {
 std::unique_ptr<BackendBiometria> g_backend;
@@ -69,7 +71,13 @@ bool BiometriaSimulada::captura(int slot)
     confereSlot(slot);
     talvezFalhe();
     ++capturasFeitas;
-    std::optional<QString> digital = capturas.isEmpty() ? capturaFixa : capturas.takeFirst();
+    const auto i = static_cast<size_t>(slot);
+    std::optional<QString> digital;
+    if (!capturas.isEmpty()) {
+        digital = capturas.takeFirst();
+    } else if (!std::exchange(m_fixaFalhou[i], false)) {
+        digital = capturaFixa;
+    }
     m_capturada[static_cast<size_t>(slot)] = digital.value_or(QString());
     return digital.has_value();
 }
@@ -86,6 +94,7 @@ int BiometriaSimulada::identifica(int slot, int& erro)
                 return it.key();
         }
     }
+    m_fixaFalhou[static_cast<size_t>(slot)] = capturas.isEmpty() && capturaFixa.has_value();
     erro = kErroSemCorrespondencia;
     return 0;
 }

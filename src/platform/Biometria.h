@@ -74,6 +74,7 @@ private:
 
     std::array<std::optional<QHash<int, QString>>, 4> m_slots; // 1..3; nullopt: not started
     std::array<QString, 4> m_capturada;
+    std::array<bool, 4> m_fixaFalhou{};
 };
 
 // The backend in use: the one without a device unless replaced. BRISVEL_BIOMETRIA=simulada:TEXT

@@ -296,6 +296,22 @@ private slots:
         }
     }
 
+    // A demonstration reader that always reads the same unknown print must not keep the
+    // fingerprint-only dialog capturing for ever.
+    void leitorDeDemonstracaoNaoPrendeODialogo()
+    {
+        m_leitor->capturaFixa = QStringLiteral("DIG-DESCONHECIDA");
+        const TConfigGeral config = biometria(true, true);
+        InteracaoRoteirizada ui;
+        IdentificaFuncionario regras(*m_dm, config, 1, ui);
+        QCOMPARE(regras.biometria().resultado, int(mrNo));
+        QCOMPARE(ui.atencoes, QStringList{u("Biometria cancelada!")});
+        QCOMPARE(m_leitor->capturasFeitas, 2);
+        // The next attempt reads the print again.
+        m_leitor->capturaFixa = QStringLiteral("DIG-MARIA");
+        QVERIFY(regras.biometria().aceitaAposPausa);
+    }
+
     void funcionarioSemLeitor_data()
     {
         QTest::addColumn<bool>("habilita");
