@@ -270,6 +270,24 @@ private slots:
         QCOMPARE(m_ui.atencoes, QStringList{mensagem});
     }
 
+    void leitorQueFalhaDeixaODialogoAberto()
+    {
+        m_config.HabilitaBiometria = m_config.SoBioFun = true;
+        m_leitor->falhaNaProxima = QStringLiteral("USB desconectado");
+        auto dlg = abre();
+        QTest::keyClick(dlg->edCodigo, Qt::Key_F8);
+        QCOMPARE(dlg->result(), int(mrNone));
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(m_ui.erros,
+                 QStringList{u("Erro ao identificar funcionário por biometria! USB desconectado")});
+        // The keyboard still identifies.
+        QTest::keyClicks(dlg->edCodigo, QStringLiteral("3"));
+        QTest::keyClick(dlg->edCodigo, Qt::Key_Return);
+        QTest::keyClicks(dlg->edSenha, QStringLiteral("3333"));
+        QTest::keyClick(dlg->edSenha, Qt::Key_Return);
+        QCOMPARE(dlg->result(), int(mrYes));
+    }
+
     void somenteBiometria_data()
     {
         QTest::addColumn<QList<QString>>("capturas");
