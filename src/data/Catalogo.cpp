@@ -252,6 +252,29 @@ QList<InstrucaoSql> monta()
         mesma("qrFunc", "SELECT NOME FROM FUNCIONARIO WHERE COD_FUNC = :iCod"),
         mesma("qrConfere",
               "SELECT CHK_SANGRIAS, SENHA FROM SENHA WHERE CODIGO = :icod AND FLG_ORIGEM = 'F'"),
+        // Identification of employees and customers, and the fingerprint templates.
+        mesma("dspSenhaFun",
+              "SELECT FUNCIONARIO.NOME, FUNCIONARIO.COD_FUNC, FUNCIONARIO.Codigo_Barras FROM "
+              "FUNCIONARIO WHERE (FUNCIONARIO.COD_FUNC = :piCodFun OR FUNCIONARIO.Codigo_Barras "
+              "= :psBar) AND FUNCIONARIO.COD_LOJA = :piCodLoja AND "
+              "FUNCIONARIO.DATA_AFASTAMENTO IS NULL"),
+        mesma("dspSH", "SELECT * FROM SENHA WHERE SENHA.FLG_ORIGEM = 'F' AND SENHA.CODIGO = "
+                       ":piCodFun AND SENHA.COD_LOJA = :piCodLoja"),
+        mesma("cdsSenhaFuncBio",
+              "SELECT SENHA FROM SENHA WHERE CODIGO = :icod AND FLG_ORIGEM = 'F'"),
+        // A customer by code in any store, or by badge in this store.
+        mesma("dspSenhaCli",
+              "SELECT NOME, COD_CLI, Codigo_Barras FROM CLIENTE WHERE COD_CLI = :piCodFun OR "
+              "(Codigo_Barras = :psBar AND COD_LOJA = :piCodLoja)"),
+        mesma("dspSenha", "SELECT * FROM SENHA WHERE SENHA.FLG_ORIGEM = 'C' AND SENHA.CODIGO = "
+                          ":piCodFun AND SENHA.COD_LOJA = :piCodLoja"),
+        mesma("cdsSenhaCliBio",
+              "SELECT SENHA FROM SENHA WHERE CODIGO = :icod AND FLG_ORIGEM = 'C'"),
+        mesma("CdsVerifica",
+              "SELECT C.COD_CLI, S.SENHA, C.Codigo_Barras FROM CLIENTE C INNER JOIN SENHA S ON "
+              "C.COD_CLI = S.CODIGO WHERE S.FLG_ORIGEM = 'C' AND S.CODIGO = :codCli"),
+        mesma("cdsAcessoEnroll", "SELECT TEMPLATE, COD_FUN, COD_CLI FROM Enroll WHERE COD_FUN IS "
+                                 "NOT NULL OR COD_CLI IS NOT NULL"),
     };
 }
 
