@@ -1,5 +1,7 @@
 #include "TfrmBrisvel.h"
 
+#include "identification/CarregaDigitais.h"
+
 #include "Configuracao.h"
 #include "DadosLoja.h"
 #include "PainelSenha.h"
@@ -106,8 +108,9 @@ void TfrmBrisvel::defineAbridor(JanelaMenu janela, Abridor abridor)
     aplicaMenus();
 }
 
-void TfrmBrisvel::defineCriadorAtendimento(CriadorAtendimento criador)
+void TfrmBrisvel::defineCriadorAtendimento(CriadorAtendimento criador, const QString& tipos)
 {
+    m_tiposAtendimento = tipos;
     m_criador = std::move(criador);
     aplicaMenus();
 }
@@ -163,7 +166,11 @@ void TfrmBrisvel::IdentificaTerminal()
 
 void TfrmBrisvel::VerificaVersaoApp() {}
 
-void TfrmBrisvel::CarregaTemplatesBiometria() {}
+void TfrmBrisvel::CarregaTemplatesBiometria()
+{
+    if (m_dm && m_dm->conectado())
+        InicializaSisBiometrico(*m_dm);
+}
 
 void TfrmBrisvel::FormActivate()
 {

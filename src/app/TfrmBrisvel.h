@@ -55,7 +55,9 @@ public:
     void defineAbridor(JanelaMenu janela, Abridor abridor);
     // Creates a new order entry window of the type ('C', 'D', 'P' or 'K').
     using CriadorAtendimento = std::function<QWidget*(QChar tipo)>;
-    void defineCriadorAtendimento(CriadorAtendimento criador);
+    // tipos: the document types the window handles ("CDPK" when all are built).
+    void defineCriadorAtendimento(CriadorAtendimento criador,
+                                  const QString& tipos = QStringLiteral("CDPK"));
     // The most recently created order entry window (null when none is open).
     QWidget* frmAtendimento() const { return m_frmAtendimento; }
     QMdiArea* areaJanelas() const { return m_area; }
@@ -106,6 +108,7 @@ private:
     QHash<JanelaMenu, Abridor> m_abridores;
     QHash<QString, QAction*> m_itens; // by object name
     CriadorAtendimento m_criador;
+    QString m_tiposAtendimento;
     QPointer<QWidget> m_frmAtendimento;
     bool m_criouAtendimento = false;
     bool m_ativou = false;

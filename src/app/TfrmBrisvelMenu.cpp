@@ -103,12 +103,15 @@ bool TfrmBrisvel::aplicaMenus()
     for (auto it = m_itensJanela.cbegin(); it != m_itensJanela.cend(); ++it)
         it.value()->setEnabled(m_abridores.contains(it.key()));
 
-    const bool atendimento = static_cast<bool>(m_criador);
+    // Each document type is offered once the order entry window handles it.
+    auto atende = [this](char tipo) {
+        return static_cast<bool>(m_criador) && m_tiposAtendimento.contains(QLatin1Char(tipo));
+    };
     auto a = [this](const char* nome) { return m_itens.value(QString::fromLatin1(nome)); };
-    a("PrAtendimento1")->setEnabled(atendimento && d.brisvelHabilitado);
-    a("KitdeProdutos1")->setEnabled(atendimento);
-    for (const char* nome : {"Oramento11", "PreVenda11"})
-        a(nome)->setEnabled(atendimento && d.demaisHabilitados);
+    a("PrAtendimento1")->setEnabled(atende('C') && d.brisvelHabilitado);
+    a("KitdeProdutos1")->setEnabled(atende('K'));
+    a("Oramento11")->setEnabled(atende('D') && d.demaisHabilitados);
+    a("PreVenda11")->setEnabled(atende('P') && d.demaisHabilitados);
     for (const char* nome : {"Kit1", "Cadastro1", "Relatorios1"})
         a(nome)->setEnabled(d.demaisHabilitados);
     for (const char* nome : {"BloqueioComanda1", "ImprimeDAV11"})

@@ -1,5 +1,10 @@
+#include "Configuracao.h"
 #include "TfrmBrisvel.h"
 #include "data/TDMXAL.h"
+#include "identification/InteracaoComIdentificacao.h"
+#include "orderentry/TfrmAtendimento.h"
+#include "platform/Balanca.h"
+#include "platform/Falha.h"
 #include "platform/InstanciaUnica.h"
 
 #include <QApplication>
@@ -25,6 +30,28 @@ int main(int argc, char* argv[])
     TfrmBrisvel principal;
     if (!principal.FormCreate(&dmxal))
         return 0;
+    InteracaoComIdentificacao interacao(dmxal, ConfigGeral, 1, &principal);
+    principal.defineCriadorAtendimento(
+        [&](QChar tipo) -> QWidget* {
+            ServicosAtendimento s;
+            s.dm = &dmxal;
+            s.interacao = &interacao;
+            s.codLoja = principal.CODLOJA;
+            s.codTerm = principal.COD_TERM;
+            s.criaBalanca = [](const ConfigAtendimento& c) {
+                return criaBalancaSerial(QStringLiteral("COM%1").arg(c.BalancaPorta),
+                                         modeloBalanca(c.BalancaModelo));
+            };
+            try {
+                auto* janela = new TfrmAtendimento(tipo, s);
+                janela->show();
+                return janela;
+            } catch (const Falha& f) {
+                interacao.erro(f.mensagem());
+                return nullptr;
+            }
+        },
+        QStringLiteral("C"));
     QObject::connect(&instancia, &InstanciaUnica::ativacaoPedida, &principal,
                      [&principal] { TrazParaFrente(principal); });
     QObject::connect(&principal, &TfrmBrisvel::fechada, &app, &QApplication::quit);
