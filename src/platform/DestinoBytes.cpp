@@ -40,7 +40,11 @@ public:
     {
         if (m_arquivo.isOpen())
             return;
-        if (!m_arquivo.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        // A device (not a regular file) cannot be appended to: it is simply written.
+        const QFileInfo info(m_arquivo.fileName());
+        const bool dispositivo = info.exists() && !info.isFile();
+        if (!m_arquivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered |
+                            (dispositivo ? QIODevice::OpenMode() : QIODevice::Append)))
             throw Falha(u("Não foi possível abrir ") + m_arquivo.fileName() + u(": ") +
                         m_arquivo.errorString());
     }
@@ -62,20 +66,23 @@ private:
 class DestinoSerial : public DestinoBytes
 {
 public:
-    explicit DestinoSerial(const QString& caminho) { m_porta.setPortName(caminho); }
+    explicit DestinoSerial(QString caminho) : m_caminho(std::move(caminho))
+    {
+        m_porta.setPortName(m_caminho);
+    }
     void abre() override
     {
         if (m_porta.isOpen())
             return;
-        if (!QFileInfo::exists(m_porta.portName()))
-            throw Falha(u("Porta serial não encontrada: ") + m_porta.portName());
+        if (!QFileInfo::exists(m_caminho))
+            throw Falha(u("Porta serial não encontrada: ") + m_caminho);
         m_porta.setBaudRate(QSerialPort::Baud9600);
         m_porta.setDataBits(QSerialPort::Data8);
         m_porta.setParity(QSerialPort::NoParity);
         m_porta.setStopBits(QSerialPort::OneStop);
         m_porta.setFlowControl(QSerialPort::NoFlowControl);
         if (!m_porta.open(QIODevice::ReadWrite))
-            throw Falha(u("Não foi possível abrir a porta serial ") + m_porta.portName() + u(": ") +
+            throw Falha(u("Não foi possível abrir a porta serial ") + m_caminho + u(": ") +
                         m_porta.errorString());
     }
     void envia(const QByteArray& bytes) override
@@ -94,9 +101,9 @@ private:
     {
         const QString erro = m_porta.errorString();
         m_porta.close();
-        return Falha(u("Não foi possível enviar à porta serial ") + m_porta.portName() + u(": ") +
-                     erro);
+        return Falha(u("Não foi possível enviar à porta serial ") + m_caminho + u(": ") + erro);
     }
+    QString m_caminho;
     QSerialPort m_porta;
 };
 
