@@ -93,6 +93,23 @@ private slots:
             QVERIFY(texto.contains(u("CONTA 77")));
     }
 
+    // A ticket longer than the page goes on in a new page; no line is lost past its end.
+    void ticketLongoContinuaNaPagina()
+    {
+        PastaTeste pasta;
+        QVERIFY(m_cups->adicionaFila(u("LONGA")));
+        QStringList linhas;
+        for (int i = 1; i <= 200; ++i)
+            linhas << u("LINHA %1").arg(i, 3, 10, QLatin1Char('0'));
+        TDMImpressao dm(*m_impressoras, m_config);
+        dm.ImprimeLinhas(u("LONGA"), linhas);
+        const QString texto = textoDoPdf(m_cups->esperaSaida(u("LONGA")));
+        if (texto.isEmpty())
+            QSKIP("pdftotext (poppler-utils) ausente: o texto da página não foi conferido");
+        QVERIFY(texto.contains(u("LINHA 001")) && texto.contains(u("LINHA 200")));
+        QVERIFY2(texto.count(QChar(0x0C)) >= 2, "one page only");
+    }
+
     // The receipt road through a raw queue: the ESC/POS bytes arrive unchanged.
     void filaRaw()
     {

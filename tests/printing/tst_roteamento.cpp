@@ -153,6 +153,10 @@ private slots:
                                                    << "~"
                                                    << "1"
                                                    << "COZINHA D'AGUA 2:1";
+        const QString longa = u("file:/var/spool/brisvel/") + QString(90, QLatin1Char('x'));
+        QTest::newRow("porta de 114 caracteres") << "1=SALAO" << u("1=") + longa << "1:1:1:1"
+                                                 << "~"
+                                                 << "1" << longa + u(":1");
     }
 
     void rotas()

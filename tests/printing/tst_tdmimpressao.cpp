@@ -2,8 +2,11 @@
 // network socket, a pseudo-terminal and a file.
 #include "ImpressorasGravadas.h"
 #include "printing/TDMImpressao.h"
+#include "printing/TextoImpressao.h"
 #include "support/TestSupport.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
@@ -223,6 +226,22 @@ private slots:
         QFile log(pasta.caminho(u("ACBrPosLog.txt")));
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(log.readAll().contains("Erro: "));
+    }
+
+    void atribuirParametros()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u("QSQLITE"), u("param"));
+            db.setDatabaseName(u(":memory:"));
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.prepare(u("SELECT :b || :a")));
+            AtribuirParametros(q, {u("a"), u(":b")}, {u("2"), u("1")});
+            QVERIFY(q.exec() && q.next());
+            QCOMPARE(q.value(0).toString(), u("12"));
+            QVERIFY_THROWS_EXCEPTION(Falha, AtribuirParametros(q, {u("a")}, {}));
+        }
+        QSqlDatabase::removeDatabase(u("param"));
     }
 
     void semConfigurar()
