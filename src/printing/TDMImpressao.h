@@ -45,6 +45,7 @@ public:
 
     const EncoderEscPos& encoder() const { return m_encoder; }
     QString porta() const { return m_porta; }
+    int colunas() const { return m_colunas; }
 
 private:
     void registra(const QString& texto) const;
