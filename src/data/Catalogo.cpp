@@ -39,6 +39,39 @@ InstrucaoSql duas(const char* nome, const char* sqlServer, const char* sqlite)
     "C.TELEFONE, C.COO, C.DELIVERYWEB, C.DATA_ENTREGA) T WHERE cod <= 1200 "                       \
     "ORDER BY NUM_COMANDA DESC"
 
+// Production printing. The terminal's printing list is an optional condition on a bound
+// terminal code: no list (or no terminal row) means every list.
+#define LISTA_DO_TERMINAL(TERM)                                                                    \
+    "(L.COD_LISTA = (SELECT T.COD_IMPRESSAO FROM CMD_TERMINAIS T WHERE T.COD_TERM = " TERM         \
+    ") OR (SELECT T.COD_IMPRESSAO FROM CMD_TERMINAIS T WHERE T.COD_TERM = " TERM ") IS NULL)"
+// Routing rows that serve a product, lists described DELIVERY left out.
+#define ROTEAMENTO                                                                                 \
+    "FROM CMD_LISTA_IMPRESSAO_ITEM L INNER JOIN CMD_LISTA_IMPRESSAO LI ON LI.COD_LISTA = "         \
+    "L.COD_LISTA INNER JOIN CMD_IMPRESSAO IM ON L.COD_IMP = IM.COD_IMP WHERE "                     \
+    "UPPER(LI.DESCRICAO) <> 'DELIVERY' AND "
+// The ports that have live routed items of the document, each port text once.
+#define PORTAS_DO_DOCUMENTO                                                                        \
+    "FROM CMD_ITEM I INNER JOIN PRODUTO P ON P.COD_PROD = I.COD_PROD INNER JOIN CMD_NOTA N ON "    \
+    "N.DOCUMENTO = I.DOCUMENTO INNER JOIN (SELECT L.COD_DEPART, L.COD_SUBDEPART, "                 \
+    "IM.PORTA_IMPRESSAO " ROTEAMENTO LISTA_DO_TERMINAL(                                            \
+        ":ID_TERMINAL") ") ID ON ID.COD_DEPART = "                                                 \
+                        "P.COD_DEPART AND COALESCE(ID.COD_SUBDEPART, 0) = "                        \
+                        "COALESCE(P.COD_SUBDEPART, 0) WHERE "                                      \
+                        "I.DOCUMENTO = :IDOC AND (I.CHK_CANCELADO = 'F' OR I.CHK_CANCELADO IS "    \
+                        "NULL) AND "                                                               \
+                        "N.FLG_TIPO_DOC = :STS GROUP BY I.NUM_COMANDA, ID.PORTA_IMPRESSAO, "       \
+                        "I.DOCUMENTO "
+// The live items of the document still waiting for their ticket, read at the run's start
+// (AUTONUM up to pUltimo), that the port serves.
+#define ITENS_DA_PORTA                                                                             \
+    "FROM CMD_ITEM I INNER JOIN PRODUTO P ON P.COD_PROD = I.COD_PROD INNER JOIN CMD_NOTA N ON "    \
+    "N.DOCUMENTO = I.DOCUMENTO WHERE N.FLG_TIPO_DOC = :sTipoDoc AND I.DOCUMENTO = :pComanda AND "  \
+    "I.AUTONUM <= :pUltimo AND (I.CHK_CANCELADO = 'F' OR I.CHK_CANCELADO IS NULL) AND "            \
+    "(I.STS_IMP_ITENS = 'F' OR I.STS_IMP_ITENS IS NULL) AND EXISTS (SELECT 1 " ROTEAMENTO          \
+    "L.COD_DEPART = P.COD_DEPART AND COALESCE(L.COD_SUBDEPART, 0) = COALESCE(P.COD_SUBDEPART, "    \
+    "0) AND UPPER(IM.PORTA_IMPRESSAO) = UPPER(:sImpressora) AND " LISTA_DO_TERMINAL(               \
+        ":iTerminal") ") "
+
 QList<InstrucaoSql> monta()
 {
     return {
@@ -137,6 +170,47 @@ QList<InstrucaoSql> monta()
              "AND COD_LOJA = :iLoja LIMIT 1"),
         mesma("qrReabreComanda", "UPDATE CMD_NOTA SET COO = 0 WHERE DOCUMENTO = :iDoc"),
         mesma("qrAtualizaHora", "UPDATE CMD_NOTA SET HORA_FINAL = :pHora WHERE DOCUMENTO = :pDoc"),
+        // Production printing: routing, tickets, marks and the print queue.
+        mesma("qrImpressorasCmd",
+              "SELECT I.NUM_COMANDA, ID.PORTA_IMPRESSAO AS IMPRESSORA, (SELECT C.MESA FROM "
+              "CMD_NOTA C WHERE C.DOCUMENTO = I.DOCUMENTO) AS Mesa, (SELECT MAX(U.AUTONUM) FROM "
+              "CMD_ITEM U WHERE U.DOCUMENTO = I.DOCUMENTO) AS ULTIMO " PORTAS_DO_DOCUMENTO
+              "ORDER BY ID.PORTA_IMPRESSAO"),
+        mesma("qrQuorviPrinter",
+              "SELECT I.DOCUMENTO, ID.PORTA_IMPRESSAO AS IMPRESSORA, (SELECT T.COD_IMPRESSAO "
+              "FROM CMD_TERMINAIS T WHERE T.COD_TERM = :ID_TERMINAL) AS "
+              "COD_LISTA " PORTAS_DO_DOCUMENTO "ORDER BY ID.PORTA_IMPRESSAO"),
+        mesma("qrImpressao",
+              "SELECT (SELECT MAX(RAZAO_SOCIAL) FROM LOJA WHERE COD_LOJA = 1) AS RAZAO, "
+              "P.COD_PROD, I.NUM_COMANDA, I.OBS, P.DESCRICAO, P.FLG_UNIDADE_VENDA AS UNIDADE, "
+              "CAST(I.VLR_QTDE AS DECIMAL(18,3)) AS QUANT, CAST(:sImpressora AS VARCHAR(128)) "
+              "AS IMPRESSORA, I.NUM_ITEM, I.HORA AS HORA_ITEM, I.COD_VEND, (SELECT MAX(F.NOME) "
+              "FROM FUNCIONARIO F WHERE F.COD_FUNC = I.COD_VEND) AS NOME, COALESCE(I.COD_VEND, "
+              "0) AS COD_VEND_FILTER, I.AUTONUM " ITENS_DA_PORTA "ORDER BY 6, I.NUM_ITEM"),
+        mesma("qrImpFuncionario",
+              "SELECT COALESCE(V.COD_VEND, 0) AS COD_VEND, MAX(F.NOME) AS NOME FROM CMD_ITEM V "
+              "LEFT JOIN FUNCIONARIO F ON F.COD_FUNC = V.COD_VEND WHERE V.AUTONUM IN (SELECT "
+              "I.AUTONUM " ITENS_DA_PORTA ") GROUP BY "
+              "COALESCE(V.COD_VEND, 0) ORDER BY 1"),
+        // Marks the items of the document that the run read, never one added after it.
+        mesma("qrUpdImpItens",
+              "UPDATE CMD_ITEM SET STS_IMP_ITENS = 'T' WHERE DOCUMENTO = :pDOC AND AUTONUM <= "
+              ":pUltimo AND (STS_IMP_ITENS = 'F' OR STS_IMP_ITENS IS NULL)"),
+        // The queue row of a document, written only when there is none yet.
+        duas("qrInsereImpControle",
+             "INSERT INTO IMP_CONTROLE (DATA, ID_TABELA, TIPO_IMPRESSAO, DOCUMENTO, "
+             "FLG_IMPRESSAO, IMPRESSORA, COD_LISTA) SELECT :DATA, 3, 'COZINHA', :DOCUMENTO, 'P', "
+             ":IMPRESSORA, :COD_LISTA WHERE NOT EXISTS (SELECT 1 FROM IMP_CONTROLE WITH (UPDLOCK, "
+             "HOLDLOCK) WHERE ID_TABELA = 3 AND TIPO_IMPRESSAO = 'COZINHA' AND DOCUMENTO = "
+             ":DOCUMENTO)",
+             "INSERT INTO IMP_CONTROLE (DATA, ID_TABELA, TIPO_IMPRESSAO, DOCUMENTO, "
+             "FLG_IMPRESSAO, IMPRESSORA, COD_LISTA) SELECT :DATA, 3, 'COZINHA', :DOCUMENTO, 'P', "
+             ":IMPRESSORA, :COD_LISTA WHERE NOT EXISTS (SELECT 1 FROM IMP_CONTROLE WHERE "
+             "ID_TABELA = 3 AND TIPO_IMPRESSAO = 'COZINHA' AND DOCUMENTO = :DOCUMENTO)"),
+        mesma("qrAtualizaImpControle",
+              "UPDATE IMP_CONTROLE SET FLG_IMPRESSAO = 'P', IMPRESSORA = COALESCE(:IMPRESSORA, "
+              "IMPRESSORA), COD_LISTA = COALESCE(:COD_LISTA, COD_LISTA) WHERE ID_TABELA = 3 AND "
+              "TIPO_IMPRESSAO = 'COZINHA' AND DOCUMENTO = :DOCUMENTO"),
         mesma("cdsPercAcresimoDepart",
               "SELECT PERC_ACRESCIMO FROM DEPARTAMENTO WHERE COD_DEPART = :IDEP AND "
               "COD_LOJA = :ILOJA"),
