@@ -4,8 +4,12 @@
 #include "identification/InteracaoComIdentificacao.h"
 #include "orderentry/TfrmAtendimento.h"
 #include "platform/Balanca.h"
+#include "platform/Clock.h"
 #include "platform/Falha.h"
+#include "platform/ImpressorasSistema.h"
 #include "platform/InstanciaUnica.h"
+#include "printing/ImpressaoProducao.h"
+#include "printing/TDMImpressao.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -27,6 +31,10 @@ int main(int argc, char* argv[])
     if (!erro.isEmpty())
         QMessageBox::critical(nullptr, QStringLiteral("Brisvel"), erro);
 
+    auto impressoras = criaImpressorasCups();
+    TDMImpressao dmImpressao(*impressoras, ConfigGeral);
+    defineDMImpressao(&dmImpressao);
+
     TfrmBrisvel principal;
     if (!principal.FormCreate(&dmxal))
         return 0;
@@ -38,6 +46,14 @@ int main(int argc, char* argv[])
             s.interacao = &interacao;
             s.codLoja = principal.CODLOJA;
             s.codTerm = principal.COD_TERM;
+            s.imprimeProducao = [&](int documento, QChar t, const ConfigAtendimento& c) {
+                try {
+                    ImpressaoProducao(dmxal, dmImpressao, c, relogio())
+                        .ImprimeBrisvel(documento, QString(t));
+                } catch (const Falha& f) {
+                    interacao.erro(f.mensagem());
+                }
+            };
             s.criaBalanca = [](const ConfigAtendimento& c) {
                 return criaBalancaSerial(QStringLiteral("COM%1").arg(c.BalancaPorta),
                                          modeloBalanca(c.BalancaModelo));

@@ -681,7 +681,7 @@ void TfrmAtendimento::escNoProduto()
 {
     const bool imprime = m_tipo == QLatin1Char('C') || m_tipo == QLatin1Char('P');
     if (imprime && m_persistencia->cabecalho && m_config.Imprime && m_s.imprimeProducao)
-        m_s.imprimeProducao(m_persistencia->cabecalho->DOCUMENTO);
+        m_s.imprimeProducao(m_persistencia->cabecalho->DOCUMENTO, m_tipo, m_config);
     LimpaTela();
     if (imprime) {
         EditComanda->setFocus();

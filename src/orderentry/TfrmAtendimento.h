@@ -37,7 +37,7 @@ struct ServicosAtendimento {
     // the dialog was closed without choosing.
     std::function<std::optional<QString>()> observacaoItem;
     // Production tickets of the document's new items.
-    std::function<void(int documento)> imprimeProducao;
+    std::function<void(int documento, QChar tipo, const ConfigAtendimento& config)> imprimeProducao;
     // The comanda desk for a document type and card number text.
     std::function<void(QChar tipo, const QString& cartao)> abreMesa;
     // The serial scale of the terminal.

@@ -42,7 +42,9 @@ class TstFrmAtendimento : public QObject
             s.dm = dm.get();
             s.interacao = &interacao;
             s.codTerm = 3;
-            s.imprimeProducao = [this](int doc) { impressos << doc; };
+            s.imprimeProducao = [this](int doc, QChar, const ConfigAtendimento&) {
+                impressos << doc;
+            };
             janela = std::make_unique<TfrmAtendimento>(QLatin1Char('C'), s);
             janela->setAttribute(Qt::WA_DeleteOnClose, false);
             janela->show();
