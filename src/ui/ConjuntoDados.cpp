@@ -74,6 +74,18 @@ void ConjuntoDados::carrega(QSqlQuery& q)
     emit dadosMudaram();
 }
 
+void ConjuntoDados::carregaLinhas(const QList<QSqlRecord>& linhas)
+{
+    m_modelo = linhas.isEmpty() ? QSqlRecord() : linhas.first();
+    for (int i = 0; i < m_modelo.count(); ++i)
+        m_modelo.setValue(i, QVariant());
+    m_linhas = linhas;
+    m_pendentes.clear();
+    m_atual = m_linhas.isEmpty() ? -1 : 0;
+    defineEstado(Estado::Navegando);
+    emit dadosMudaram();
+}
+
 void ConjuntoDados::fecha()
 {
     m_linhas.clear();
@@ -152,6 +164,27 @@ void ConjuntoDados::defineValor(const QString& campo, const QVariant& v)
         return;
     m_linhas[m_atual].setValue(campo, v);
     emit dadosMudaram();
+}
+
+QVariant ConjuntoDados::valorDigitado(const QString& campo, const QString& texto) const
+{
+    if (texto.isEmpty())
+        return {};
+    const int i = m_modelo.indexOf(campo);
+    const int tipo = i < 0 ? QMetaType::QString : m_modelo.field(i).metaType().id();
+    bool ok = false;
+    if (tipo == QMetaType::Double) {
+        double v = QLocale(QLocale::Portuguese, QLocale::Brazil).toDouble(texto, &ok);
+        if (!ok)
+            v = QLocale::c().toDouble(texto, &ok);
+        if (ok)
+            return v;
+    } else if (tipo == QMetaType::Int || tipo == QMetaType::LongLong) {
+        const qlonglong v = texto.toLongLong(&ok);
+        if (ok)
+            return v;
+    }
+    return texto;
 }
 
 ConjuntoDados::InfoCampo& ConjuntoDados::info(const QString& campo)

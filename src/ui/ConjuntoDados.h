@@ -40,6 +40,8 @@ public:
     void fecha();
     // Runs another statement on the set (the last one sent is kept, as Refresh reruns it).
     void abre(const QString& sql, const Parametros& parametros);
+    // Holds rows read elsewhere (a lookup's answer).
+    void carregaLinhas(const QList<QSqlRecord>& linhas);
 
     Estado estado() const { return m_estado; }
     bool ativo() const { return m_estado != Estado::Fechado; }
@@ -56,6 +58,9 @@ public:
     QString texto(const QString& campo) const;
     QString texto(int linha, const QString& campo) const;
     void defineValor(const QString& campo, const QVariant& valor);
+    // A typed text as the column's value: numbers read in Brazilian or plain notation, an
+    // empty text as NULL; a text that is no number stays text for the server to refuse.
+    QVariant valorDigitado(const QString& campo, const QString& texto) const;
     InfoCampo& info(const QString& campo);
     InfoCampo info(const QString& campo) const;
     // Columns of real numbers, which take the store's decimal format.
