@@ -3,9 +3,11 @@
 #include "Esquema.h"
 #include "platform/Falha.h"
 
+#include <QCollator>
 #include <QLocale>
 #include <QSqlField>
 #include <QSqlIndex>
+#include <algorithm>
 
 namespace
 {
@@ -71,6 +73,19 @@ void ConjuntoDados::carrega(QSqlQuery& q)
     m_pendentes.clear();
     m_atual = m_linhas.isEmpty() ? -1 : 0;
     defineEstado(Estado::Navegando);
+    emit aberto();
+    emit dadosMudaram();
+}
+
+void ConjuntoDados::ordena(const QString& campo)
+{
+    QCollator collator(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(
+        m_linhas.begin(), m_linhas.end(), [&](const QSqlRecord& a, const QSqlRecord& b) {
+            return collator.compare(a.value(campo).toString(), b.value(campo).toString()) < 0;
+        });
+    m_atual = m_linhas.isEmpty() ? -1 : 0;
     emit dadosMudaram();
 }
 

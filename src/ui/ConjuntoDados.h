@@ -40,6 +40,8 @@ public:
     void fecha();
     // Runs another statement on the set (the last one sent is kept, as Refresh reruns it).
     void abre(const QString& sql, const Parametros& parametros);
+    // Orders the rows by a text column as Brazilian Portuguese sorts it, case ignored.
+    void ordena(const QString& campo);
     // Holds rows read elsewhere (a lookup's answer).
     void carregaLinhas(const QList<QSqlRecord>& linhas);
 
@@ -84,6 +86,8 @@ public:
 signals:
     void estadoMudou();
     void dadosMudaram();
+    // Rows were read from the database.
+    void aberto();
 
 private:
     struct Pendente {

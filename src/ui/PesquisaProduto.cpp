@@ -4,6 +4,8 @@
 #include "Esquema.h"
 #include "platform/Clock.h"
 
+#include <QCollator>
+
 PesquisaProduto::PesquisaProduto(TDMXAL& dm, int codLoja, const Clock& relogio)
     : m_dm(dm), m_codLoja(codLoja), m_relogio(relogio)
 {
@@ -32,15 +34,18 @@ void PesquisaProduto::busca(ConjuntoDados& lista, const QString& texto) const
 {
     lista.abre(Catalogo::texto(QStringLiteral("SqlPesquisa_Prod"), m_dm.motor()),
                parametros(texto));
+    // The engines order accented letters apart; the list follows the language's order.
+    lista.ordena(QStringLiteral("DESCRICAO"));
 }
 
 int PesquisaProduto::linhaMaisProxima(const ConjuntoDados& lista, const QString& texto)
 {
     if (lista.vazio())
         return -1;
+    QCollator collator(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
     for (int i = 0; i < lista.quantidade(); ++i)
-        if (QString::compare(lista.valor(i, QStringLiteral("DESCRICAO")).toString(), texto,
-                             Qt::CaseInsensitive) >= 0)
+        if (collator.compare(lista.valor(i, QStringLiteral("DESCRICAO")).toString(), texto) >= 0)
             return i;
     return lista.quantidade() - 1;
 }

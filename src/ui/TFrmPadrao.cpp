@@ -70,6 +70,7 @@ TFrmPadrao::TFrmPadrao(TDMXAL& dm, int codLoja, QWidget* parent)
                              {{QStringLiteral("PCOD_LOJA"), codLoja}});
     montaBarras();
     defineDsPadrao(CdsPadrao);
+    connect(CdsPadrao, &ConjuntoDados::aberto, this, [this] { CdsPadraoAfterOpen(); });
     qApp->installEventFilter(this);
 }
 
@@ -281,11 +282,8 @@ void TFrmPadrao::FormShow()
 {
     pnSis->setVisible(ToolButton1->isHidden() && ToolButton2->isHidden() &&
                       ToolButton9->isHidden() && ToolButton3->isHidden());
-    if (m_dsPadrao && !m_dsPadrao->ativo()) {
+    if (m_dsPadrao && !m_dsPadrao->ativo())
         m_dsPadrao->abre();
-        if (m_dsPadrao == CdsPadrao)
-            CdsPadraoAfterOpen();
-    }
     if (!CdsConfig->ativo()) {
         try {
             CdsConfig->abre();

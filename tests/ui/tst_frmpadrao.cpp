@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 #include "ui/CaixaMensagem.h"
+#include "ui/Impressoras.h"
 #include "ui/TFrmPadrao.h"
 
 #include <QApplication>
@@ -76,6 +77,8 @@ private slots:
     void gravacaoRecusada_data();
     void gravacaoRecusada();
     void fecharEmEdicaoERecusado();
+    void verificaCampoObrigatorio();
+    void impressoras();
     void teclas_data();
     void teclas();
     void escFechaOuVolta();
@@ -342,6 +345,36 @@ void TstFrmPadrao::fecharEmEdicaoERecusado()
     QTest::mouseClick(j.TBCancelar, Qt::LeftButton);
     QTest::keyClick(&j, Qt::Key_Escape);
     QVERIFY(!j.isVisible());
+}
+
+void TstFrmPadrao::verificaCampoObrigatorio()
+{
+    TFrmTeste& j = *m_janela;
+    j.CdsPadrao->info(QStringLiteral("NOME")).rotulo = QStringLiteral("Nome");
+    QTest::mouseClick(j.TBNovo, Qt::LeftButton);
+    digita(j.edCod, QStringLiteral("9"));
+    respondeOk();
+    QVERIFY(!j.Verifica_Campo());
+    QCOMPARE(CaixaMensagem::exibidas().size(), 1);
+    QCOMPARE(CaixaMensagem::exibidas().first().titulo, QString::fromUtf8("Informação"));
+    QCOMPARE(CaixaMensagem::exibidas().first().texto,
+             QString::fromUtf8("Atenção!\rfavor preencher o campo [Nome]"));
+    QCOMPARE(QApplication::focusWidget(), j.edNome);
+    digita(j.edNome, QStringLiteral("NOVE"));
+    QVERIFY(j.Verifica_Campo());
+}
+
+void TstFrmPadrao::impressoras()
+{
+    TFrmTeste& j = *m_janela;
+    Impressoras::defineFonte([] { return QStringList(); }, [] { return QString(); });
+    QVERIFY(!j.verificaimpressora());
+    Impressoras::defineFonte([] { return QStringList{QStringLiteral("COZINHA")}; },
+                             [] { return QStringLiteral("COZINHA"); });
+    QVERIFY(j.verificaimpressora());
+    j.NomeImpressora();
+    QCOMPARE(j.textoStatus(2), QStringLiteral(" Impressora: COZINHA"));
+    Impressoras::defineFonte(nullptr, nullptr);
 }
 
 void TstFrmPadrao::teclas_data()

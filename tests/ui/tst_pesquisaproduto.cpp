@@ -76,6 +76,8 @@ void TstPesquisaProduto::busca_data()
     QTest::newRow("ativos de venda da loja") << "chope" << QList<int>{26, 24, 25};
     QTest::newRow("embalagem") << "17891991015001" << QList<int>{38};
     QTest::newRow("aspas") << "D'AGUA" << QList<int>{};
+    // Accented descriptions sort with their plain letters.
+    QTest::newRow("ordem da lingua") << "500ML" << QList<int>{34, 33, 25};
 }
 
 void TstPesquisaProduto::busca()
