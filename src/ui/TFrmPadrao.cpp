@@ -70,7 +70,7 @@ TFrmPadrao::TFrmPadrao(TDMXAL& dm, int codLoja, QWidget* parent)
                              {{QStringLiteral("PCOD_LOJA"), codLoja}});
     montaBarras();
     defineDsPadrao(CdsPadrao);
-    connect(CdsPadrao, &ConjuntoDados::aberto, this, [this] { CdsPadraoAfterOpen(); });
+    connect(CdsPadrao, &ConjuntoDados::aberto, this, acao(&TFrmPadrao::CdsPadraoAfterOpen));
     qApp->installEventFilter(this);
 }
 
@@ -94,33 +94,33 @@ void TFrmPadrao::montaBarras()
     PopSair = new QMenu(this);
     PopSair->setObjectName(QStringLiteral("PopSair"));
     connect(PopSair->addAction(QStringLiteral("Sair")), &QAction::triggered, this,
-            [this] { TBSairClick(); });
+            acao(&TFrmPadrao::TBSairClick));
     PopEditar = new QMenu(this);
     PopEditar->setObjectName(QStringLiteral("PopEditar"));
     connect(PopEditar->addAction(QStringLiteral("Novo")), &QAction::triggered, this,
-            [this] { TBNovoClick(); });
+            acao(&TFrmPadrao::TBNovoClick));
     PopEditar->addSeparator();
     QAction* salvar = PopEditar->addAction(QStringLiteral("Salvar"));
     salvar->setEnabled(false);
-    connect(salvar, &QAction::triggered, this, [this] { TBSalvarClick(); });
+    connect(salvar, &QAction::triggered, this, acao(&TFrmPadrao::TBSalvarClick));
     PopEditar->addSeparator();
     connect(PopEditar->addAction(QStringLiteral("Alterar")), &QAction::triggered, this,
-            [this] { TBAlterarClick(); });
+            acao(&TFrmPadrao::TBAlterarClick));
     PopEditar->addSeparator();
     QAction* cancelar = PopEditar->addAction(QStringLiteral("Cancelar"));
     cancelar->setEnabled(false);
-    connect(cancelar, &QAction::triggered, this, [this] { TBCancelarClick(); });
+    connect(cancelar, &QAction::triggered, this, acao(&TFrmPadrao::TBCancelarClick));
     PopEditar->addSeparator();
     connect(PopEditar->addAction(QStringLiteral("Deletar")), &QAction::triggered, this,
-            [this] { TBDeletarClick(); });
+            acao(&TFrmPadrao::TBDeletarClick));
     PopRelatorio = new QMenu(this);
     PopRelatorio->setObjectName(QStringLiteral("PopRelatorio"));
     connect(PopRelatorio->addAction(QStringLiteral("Visualizar")), &QAction::triggered, this,
-            [this] { TBImprimirClick(); });
+            acao(&TFrmPadrao::TBImprimirClick));
     PopPesquisar = new QMenu(this);
     PopPesquisar->setObjectName(QStringLiteral("PopPesquisar"));
     connect(PopPesquisar->addAction(QStringLiteral("Pesquisar")), &QAction::triggered, this,
-            [this] { TBVisulizarClick(); });
+            acao(&TFrmPadrao::TBVisulizarClick));
 
     CoolBar1 = new QWidget(this);
     CoolBar1->setObjectName(QStringLiteral("CoolBar1"));
@@ -179,15 +179,15 @@ void TFrmPadrao::montaBarras()
     linha2->addStretch();
     layout->addWidget(CoolBar2);
 
-    connect(TBNovo, &QToolButton::clicked, this, [this] { TBNovoClick(); });
-    connect(TBSalvar, &QToolButton::clicked, this, [this] { TBSalvarClick(); });
-    connect(TBAlterar, &QToolButton::clicked, this, [this] { TBAlterarClick(); });
-    connect(TBCancelar, &QToolButton::clicked, this, [this] { TBCancelarClick(); });
-    connect(TBDeletar, &QToolButton::clicked, this, [this] { TBDeletarClick(); });
-    connect(TBVisulizar, &QToolButton::clicked, this, [this] { TBVisulizarClick(); });
-    connect(TBImprimir, &QToolButton::clicked, this, [this] { TBImprimirClick(); });
-    connect(TBSair, &QToolButton::clicked, this, [this] { TBSairClick(); });
-    connect(BtFavoritos, &QToolButton::clicked, this, [this] { BtFavoritosClick(); });
+    connect(TBNovo, &QToolButton::clicked, this, acao(&TFrmPadrao::TBNovoClick));
+    connect(TBSalvar, &QToolButton::clicked, this, acao(&TFrmPadrao::TBSalvarClick));
+    connect(TBAlterar, &QToolButton::clicked, this, acao(&TFrmPadrao::TBAlterarClick));
+    connect(TBCancelar, &QToolButton::clicked, this, acao(&TFrmPadrao::TBCancelarClick));
+    connect(TBDeletar, &QToolButton::clicked, this, acao(&TFrmPadrao::TBDeletarClick));
+    connect(TBVisulizar, &QToolButton::clicked, this, acao(&TFrmPadrao::TBVisulizarClick));
+    connect(TBImprimir, &QToolButton::clicked, this, acao(&TFrmPadrao::TBImprimirClick));
+    connect(TBSair, &QToolButton::clicked, this, acao(&TFrmPadrao::TBSairClick));
+    connect(BtFavoritos, &QToolButton::clicked, this, acao(&TFrmPadrao::BtFavoritosClick));
 
     PanelCentral = new QFrame(this);
     PanelCentral->setObjectName(QStringLiteral("PanelCentral"));
@@ -226,7 +226,7 @@ void TFrmPadrao::defineDsPadrao(ConjuntoDados* conjunto)
     m_dsPadrao = conjunto;
     if (!conjunto)
         return;
-    connect(conjunto, &ConjuntoDados::estadoMudou, this, [this] { DsPadraoStateChange(); });
+    connect(conjunto, &ConjuntoDados::estadoMudou, this, acao(&TFrmPadrao::DsPadraoStateChange));
     connect(conjunto, &ConjuntoDados::dadosMudaram, this, [this] {
         atualizaCamposLigados();
         DsPadraoDataChange();
@@ -234,36 +234,50 @@ void TFrmPadrao::defineDsPadrao(ConjuntoDados* conjunto)
     DsPadraoStateChange();
 }
 
+std::function<void()> TFrmPadrao::acao(void (TFrmPadrao::*handler)())
+{
+    return [this, handler] { protegido([this, handler] { (this->*handler)(); }); };
+}
+
+void TFrmPadrao::protegido(const std::function<void()>& acao)
+{
+    try {
+        acao();
+    } catch (const Falha& f) {
+        interacao().erro(f.mensagem());
+    } catch (const std::exception& e) {
+        interacao().erro(QString::fromUtf8(e.what()));
+    }
+}
+
 void TFrmPadrao::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     if (evento->spontaneous())
         return;
-    try {
+    protegido([this] {
         if (!m_criado) {
             m_criado = true;
             FormCreate();
         }
         FormShow();
-    } catch (const Falha& f) {
-        m_interacao.erro(f.mensagem());
-    }
+    });
 }
 
 bool TFrmPadrao::event(QEvent* evento)
 {
     if (evento->type() == QEvent::WindowActivate)
-        FormActivate();
+        protegido([this] { FormActivate(); });
     return QDialog::event(evento);
 }
 
 void TFrmPadrao::done(int resultado)
 {
     bool podeFechar = true;
-    FormCloseQuery(podeFechar);
+    protegido([&] { FormCloseQuery(podeFechar); });
     if (!podeFechar)
         return;
-    FormClose();
+    protegido([this] { FormClose(); });
     QDialog::done(resultado);
 }
 
@@ -326,9 +340,11 @@ void TFrmPadrao::TBNovoClick()
     // Already editing: the buttons show it; a second "new" would only turn them around.
     if (m_dsPadrao->editando())
         return;
+    // The record first: when it cannot be appended the buttons stay as they were.
+    m_dsPadrao->Append();
     TrataBotao();
     TrataPage(true);
-    m_dsPadrao->Append();
+    DsPadraoDataChange();
     m_operacao = QStringLiteral("INCLUIDO");
 }
 

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMessageBox>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 class QFrame;
@@ -147,6 +148,11 @@ protected:
     // The server refused the pending changes: hint, or the server's message.
     virtual void CdsPadraoReconcileError(const QString& mensagem);
 
+    // Runs a handler from an event: a failure is shown in the error dialog and the window
+    // stays as it was (an exception must not cross the event loop).
+    void protegido(const std::function<void()>& acao);
+    // A handler bound to a signal, run protected (virtual: a descendant's own runs).
+    std::function<void()> acao(void (TFrmPadrao::*handler)());
     // Applies DsPadrao's pending changes; false (the record back in editing) when refused.
     bool aplicaAlteracoes();
     // Focus moves of the keyboard conventions.

@@ -255,7 +255,7 @@ bool TFrmPadrao::trataTecla(QObject* alvo, QKeyEvent* tecla)
     // Tab is discarded: Enter is the way between fields.
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return true;
-    FormKeyDown(key, tecla->modifiers());
+    protegido([&] { FormKeyDown(key, tecla->modifiers()); });
     if (key == 0)
         return true;
     const QString texto = tecla->text();
@@ -263,7 +263,7 @@ bool TFrmPadrao::trataTecla(QObject* alvo, QKeyEvent* tecla)
         return false;
     const QChar original = texto.front();
     QChar c = original;
-    FormKeyPress(c);
+    protegido([&] { FormKeyPress(c); });
     if (c.isNull())
         return true;
     if (c == original)

@@ -51,7 +51,7 @@ TFrmPesquisa::TFrmPesquisa(TDMXAL& dm, int codLoja, QWidget* parent)
     DBGrid->horizontalHeader()->setStretchLastSection(true);
     connect(DBGrid, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
         CdsPesquisa->vaiPara(i.row());
-        DBGridDblClick();
+        protegido([this] { DBGridDblClick(); });
     });
     coluna->addWidget(lbPesquisa);
     coluna->addWidget(EditPesquisa);
@@ -101,6 +101,8 @@ void TFrmPesquisa::FormCreate()
 
 void TFrmPesquisa::FormShow()
 {
+    if (!parentWidget() && screen())
+        move(screen()->availableGeometry().center() - rect().center());
     if (!m_tabela.isEmpty())
         Pesquisa(m_tabela, m_campo, QString());
     EditPesquisa->setFocus();

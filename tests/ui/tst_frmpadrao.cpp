@@ -78,6 +78,7 @@ private slots:
     void gravacaoRecusada();
     void fecharEmEdicaoERecusado();
     void verificaCampoObrigatorio();
+    void falhaNaAcaoMostraErro();
     void impressoras();
     void teclas_data();
     void teclas();
@@ -362,6 +363,20 @@ void TstFrmPadrao::verificaCampoObrigatorio()
     QCOMPARE(QApplication::focusWidget(), j.edNome);
     digita(j.edNome, QStringLiteral("NOVE"));
     QVERIFY(j.Verifica_Campo());
+}
+
+void TstFrmPadrao::falhaNaAcaoMostraErro()
+{
+    TFrmTeste& j = *m_janela;
+    j.CdsPadrao->fecha();
+    respondeOk();
+    QTest::mouseClick(j.TBNovo, Qt::LeftButton);
+    QCOMPARE(textosExibidos(),
+             QStringList{QString::fromUtf8("O conjunto de registros está fechado")});
+    QCOMPARE(CaixaMensagem::exibidas().first().icone, QMessageBox::Critical);
+    QVERIFY(j.isVisible());
+    QVERIFY(j.TBNovo->isEnabled());
+    QVERIFY(!j.TBSalvar->isEnabled());
 }
 
 void TstFrmPadrao::impressoras()

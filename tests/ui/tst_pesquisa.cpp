@@ -27,6 +27,7 @@ private slots:
     void pesquisaSimplesDuploClique();
     void produtoDigitacao();
     void produtoEscolhido();
+    void produtoArrastadoPeloPainel();
 
 private:
     template <typename J> void mostra(J& janela)
@@ -238,6 +239,21 @@ void TstPesquisa::produtoEscolhido()
     QTest::keyClicks(outra.DBGrid, QStringLiteral("LN-IPA"));
     duploClique(outra.DBGrid, 0);
     QCOMPARE(outra.CodProd, QStringLiteral("38"));
+}
+
+void TstPesquisa::produtoArrastadoPeloPainel()
+{
+    TFrmPesquisaProd janela(*m_dm, 1);
+    mostra(janela);
+    QVERIFY(janela.windowFlags() & Qt::FramelessWindowHint);
+    const QPoint antes = janela.pos();
+    QTest::mousePress(janela.Panel1, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseMove(janela.Panel1, QPoint(23, 13));
+    QTest::mouseRelease(janela.Panel1, Qt::LeftButton, {}, QPoint(23, 13));
+    QTRY_COMPARE(janela.pos(), antes + QPoint(20, 10));
+    // Released: moving the mouse no longer drags.
+    QTest::mouseMove(janela.Panel1, QPoint(40, 20));
+    QCOMPARE(janela.pos(), antes + QPoint(20, 10));
 }
 
 QTEST_MAIN(TstPesquisa)
