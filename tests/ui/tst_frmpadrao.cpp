@@ -74,6 +74,7 @@ private slots:
     void estadoDasBarras();
     void salvaNovoRegistro();
     void salvarSemAlteracaoAvisa();
+    void alteraOuCancela();
     void gravacaoRecusada_data();
     void gravacaoRecusada();
     void fecharEmEdicaoERecusado();
@@ -256,6 +257,29 @@ void TstFrmPadrao::salvarSemAlteracaoAvisa()
     QCOMPARE(CaixaMensagem::exibidas().first().titulo, QStringLiteral("Orlix"));
     QCOMPARE(j.DsPadrao()->estado(), ConjuntoDados::Estado::Navegando);
     QVERIFY(j.TBNovo->isEnabled());
+}
+
+void TstFrmPadrao::alteraOuCancela()
+{
+    TFrmTeste& j = *m_janela;
+    QCOMPARE(j.edNome->text(), QStringLiteral("UM"));
+    QCOMPARE(j.edValor->text(), QStringLiteral("1,50")); // the store's two decimals
+    QTest::mouseClick(j.TBAlterar, Qt::LeftButton);
+    digita(j.edNome, QStringLiteral("primeiro"));
+    QTest::mouseClick(j.TBCancelar, Qt::LeftButton);
+    QCOMPARE(j.edNome->text(), QStringLiteral("UM"));
+
+    QTest::mouseClick(j.TBAlterar, Qt::LeftButton);
+    digita(j.edNome, QStringLiteral("primeiro"));
+    digita(j.edValor, QStringLiteral("2,75"));
+    QTest::mouseClick(j.TBSalvar, Qt::LeftButton);
+    QCOMPARE(textosExibidos(), QStringList());
+    QSqlQuery q;
+    m_dm->ExecutaSQL(QStringLiteral("SELECT NOME, VALOR FROM T_TESTE WHERE COD = 1"), q);
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toString(), QStringLiteral("PRIMEIRO"));
+    QCOMPARE(q.value(1).toDouble(), 2.75);
+    QCOMPARE(contaLinhas(1), 1);
 }
 
 void TstFrmPadrao::gravacaoRecusada_data()
