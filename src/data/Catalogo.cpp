@@ -349,6 +349,32 @@ QList<InstrucaoSql> monta()
               "C.COD_CLI = S.CODIGO WHERE S.FLG_ORIGEM = 'C' AND S.CODIGO = :codCli"),
         mesma("cdsAcessoEnroll", "SELECT TEMPLATE, COD_FUN, COD_CLI FROM Enroll WHERE COD_FUN IS "
                                  "NOT NULL OR COD_CLI IS NOT NULL"),
+        // Standard record window and search windows.
+        duas("EsquemaColunas",
+             "SELECT COLUMN_NAME FROM INFORMATION_SCHEMA.COLUMNS WHERE TABLE_NAME = :tabela "
+             "ORDER BY ORDINAL_POSITION",
+             "SELECT name FROM pragma_table_info(:tabela)"),
+        mesma("ConfiguracaoLoja", "SELECT * FROM CONFIGURACAO WHERE COD_LOJA = :PCOD_LOJA"),
+        mesma("ProcuraFuncCodigo",
+              "SELECT * FROM FUNCIONARIO WHERE COD_LOJA = :loja AND COD_FUNC = :codigo"),
+        mesma("ProcuraFuncBarras",
+              "SELECT * FROM FUNCIONARIO WHERE COD_LOJA = :loja AND CODIGO_BARRAS = :barras"),
+        mesma("ProcuraBarrasVinculada",
+              "SELECT * FROM BARRAS_VINCULADA WHERE COD_LOJA = :loja AND CODIGO_BARRAS = :barras"),
+        // Active sale products whose code is the text or whose description, barcodes or
+        // reference contain it; the promotion price on the days of the promotion.
+        mesma("SqlPesquisa_Prod",
+              "SELECT PRODUTO.COD_PROD, PRODUTO.DESCRICAO, PRODUTO.FLG_UNIDADE_VENDA, "
+              "PRODUTO.CODIGO_BARRAS, COALESCE(PRODUTO.QTDE_DEPOSITO, 0) + "
+              "COALESCE(PRODUTO.QTDE_ESTOQUE_LOJA, 0) AS ESTOQUE, CASE WHEN "
+              "PRODUTO.DATA_PROM_INICIAL <= :hoje AND PRODUTO.DATA_PROM_FINAL >= :hoje THEN "
+              "PRODUTO.VLR_PRECO_PROMOCAO ELSE PRODUTO.VLR_PRECO END AS VLR_PRECO FROM PRODUTO "
+              "WHERE PRODUTO.COD_LOJA = :loja AND (PRODUTO.COD_PROD = :Cod OR "
+              "PRODUTO.DESCRICAO LIKE :Desc ESCAPE '\\' OR PRODUTO.CODIGO_BARRAS LIKE :Barras "
+              "ESCAPE '\\' OR PRODUTO.BARRAS_EMBALAGEM LIKE :BarrasEmb ESCAPE '\\' OR "
+              "PRODUTO.REFERENCIA_FORN LIKE :RefForn ESCAPE '\\') AND PRODUTO.CHK_ATIVO = 'T' AND "
+              "(PRODUTO.FLG_TIPO_PRODUTO = 'V' OR PRODUTO.FLG_TIPO_PRODUTO = 'S') "
+              "ORDER BY PRODUTO.DESCRICAO"),
     };
 }
 
