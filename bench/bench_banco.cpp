@@ -106,7 +106,9 @@ void BM_ComandasAbertas(benchmark::State& state)
     const Parametros p{{u("PLOJA"), 1},
                        {u("pDelivery"), 0},
                        {u("pIni"), QDateTime(QDate(2025, 1, 1), QTime(0, 0))},
-                       {u("pFim"), QDateTime(QDate(2026, 12, 11), QTime(23, 59, 59))}};
+                       {u("pFim"), QDateTime(QDate(2026, 12, 11), QTime(23, 59, 59))},
+                       {u("pTipo"), u("C")},
+                       {u("pTipo2"), u("C")}};
     int linhas = 0;
     for (auto _ : state) {
         QSqlQuery q = dm.executa(u("cdsComandasAbertas"), p);

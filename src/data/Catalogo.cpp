@@ -23,7 +23,9 @@ InstrucaoSql duas(const char* nome, const char* sqlServer, const char* sqlite)
     ":COD_LOJA, :FLG_TIPO_DOC, :DATA, :HORA, 'F', :COD_CLI, :CNPJ_CPF, :CONTATO, :TELEFONE, "      \
     ":DATA_ENTREGA, :COD_CONDICAO_PRECO"
 
-// The open list: the 1200 highest numbers of the store and period that still have a live item.
+// The open list: the 1200 highest numbers of the store, period and window type (a kit window
+// passes K and T) that still have a live item; the type is chosen before the cut so that many
+// open quotes never push the comandas out of the list.
 #define COMANDAS_ABERTAS                                                                           \
     "SELECT * FROM (SELECT ROW_NUMBER() OVER (ORDER BY C.NUM_COMANDA DESC) AS cod, C.COD_CLI, "    \
     "C.NUM_COMANDA, SUM(I.VLR_TOTAL) AS TOTAL, C.DATA, C.COD_FUNC, (SELECT MAX(NOME) FROM "        \
@@ -34,7 +36,8 @@ InstrucaoSql duas(const char* nome, const char* sqlServer, const char* sqlite)
     "ELSE 'P' END AS TipoKit, C.DELIVERYWEB FROM CMD_NOTA C INNER JOIN CMD_ITEM I ON "             \
     "C.DOCUMENTO = I.DOCUMENTO WHERE C.COD_LOJA = :PLOJA AND C.CHK_BAIXA = 'F' AND "               \
     "(I.CHK_CANCELADO IS NULL OR I.CHK_CANCELADO = 'F') AND (C.DELIVERYWEB IS NULL OR "            \
-    "0 = :pDelivery) AND C.DATA BETWEEN :pIni AND :pFim GROUP BY C.COD_CLI, C.NUM_COMANDA, "       \
+    "0 = :pDelivery) AND C.DATA BETWEEN :pIni AND :pFim AND (C.FLG_TIPO_DOC = :pTipo OR "          \
+    "C.FLG_TIPO_DOC = :pTipo2) GROUP BY C.COD_CLI, C.NUM_COMANDA, "                                \
     "C.DATA, C.COD_FUNC, C.HORA, C.HORA_FINAL, C.FLG_TIPO_DOC, C.CNPJ_CPF, C.CONTATO, "            \
     "C.TELEFONE, C.COO, C.DELIVERYWEB, C.DATA_ENTREGA) T WHERE cod <= 1200 "                       \
     "ORDER BY NUM_COMANDA DESC"
@@ -168,7 +171,9 @@ QList<InstrucaoSql> monta()
              "ISNULL(COO, 0) > 0 AND COD_LOJA = :iLoja",
              "SELECT 1 AS ck FROM CMD_NOTA WHERE DOCUMENTO = :idoc AND COALESCE(COO, 0) > 0 "
              "AND COD_LOJA = :iLoja LIMIT 1"),
-        mesma("qrReabreComanda", "UPDATE CMD_NOTA SET COO = 0 WHERE DOCUMENTO = :iDoc"),
+        // Only a header still open: one settled meanwhile keeps its closing data.
+        mesma("qrReabreComanda",
+              "UPDATE CMD_NOTA SET COO = 0 WHERE DOCUMENTO = :iDoc AND CHK_BAIXA = 'F'"),
         mesma("qrAtualizaHora", "UPDATE CMD_NOTA SET HORA_FINAL = :pHora WHERE DOCUMENTO = :pDoc"),
         // Production printing: routing, tickets, marks and the print queue.
         mesma("qrImpressorasCmd",

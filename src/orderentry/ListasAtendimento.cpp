@@ -21,17 +21,16 @@ QList<LinhaAberta> ListasAtendimento::ComandasAbertas(QChar tipo, bool mostrarDe
                                                       const QDate& inicio, const QDate& fim)
 {
     QList<LinhaAberta> linhas;
-    QSqlQuery q =
-        m_dm.executa(u("cdsComandasAbertas"), {{u("PLOJA"), m_codLoja},
-                                               {u("pDelivery"), mostrarDelivery ? 0 : 1},
-                                               {u("pIni"), QDateTime(inicio, QTime(0, 0))},
-                                               {u("pFim"), QDateTime(fim, QTime(23, 59, 59))}});
+    QSqlQuery q = m_dm.executa(u("cdsComandasAbertas"),
+                               {{u("PLOJA"), m_codLoja},
+                                {u("pDelivery"), mostrarDelivery ? 0 : 1},
+                                {u("pIni"), QDateTime(inicio, QTime(0, 0))},
+                                {u("pFim"), QDateTime(fim, QTime(23, 59, 59))},
+                                {u("pTipo"), ehKit(tipo) ? u("K") : QString(tipo)},
+                                {u("pTipo2"), ehKit(tipo) ? u("T") : QString(tipo)}});
     while (q.next()) {
         const QSqlRecord r = q.record();
         const QString t = r.value(u("FLG_TIPO_DOC")).toString();
-        const bool doTipo = ehKit(tipo) ? (t == u("K") || t == u("T")) : t == QString(tipo);
-        if (!doTipo)
-            continue;
         LinhaAberta l;
         l.NUM_COMANDA = r.value(u("NUM_COMANDA")).toInt();
         l.COD_CLI = r.value(u("COD_CLI")).toInt();

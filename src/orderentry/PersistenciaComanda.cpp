@@ -380,7 +380,12 @@ bool PersistenciaComanda::ReabreComanda()
     if (!m_c.interacao.identificaFuncionario(pedido).identificado)
         return false;
     try {
-        m_c.dm.executa(u("qrReabreComanda"), {{u("iDoc"), cabecalho->DOCUMENTO}});
+        QSqlQuery q = m_c.dm.executa(u("qrReabreComanda"), {{u("iDoc"), cabecalho->DOCUMENTO}});
+        if (q.numRowsAffected() < 1) {
+            m_c.interacao.atencao(u("A Comanda ") + EditComanda +
+                                  u(" já foi encerrada e não pode ser reaberta!"));
+            return false;
+        }
     } catch (const Falha&) {
         m_c.interacao.erro(u("Problemas ao reabrir comanda!"));
         return false;

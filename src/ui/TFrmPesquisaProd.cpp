@@ -144,15 +144,18 @@ bool TFrmPesquisaProd::eventFilter(QObject* alvo, QEvent* evento)
         }
     }
     if (alvo == Panel1) {
-        auto* m = static_cast<QMouseEvent*>(evento);
+        // Only mouse events may be read as such.
+        auto ponto = [evento] {
+            return static_cast<QMouseEvent*>(evento)->globalPosition().toPoint();
+        };
         switch (evento->type()) {
         case QEvent::MouseButtonPress:
             m_arrastando = true;
-            m_origem = m->globalPosition().toPoint();
+            m_origem = ponto();
             return true;
         case QEvent::MouseMove:
             if (m_arrastando) {
-                const QPoint agora = m->globalPosition().toPoint();
+                const QPoint agora = ponto();
                 move(pos() + agora - m_origem);
                 m_origem = agora;
             }

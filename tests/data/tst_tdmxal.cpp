@@ -86,7 +86,9 @@ Parametros periodo(const QDate& de, const QDate& ate, int delivery)
     return {{u("PLOJA"), 1},
             {u("pDelivery"), delivery},
             {u("pIni"), QDateTime(de, QTime(0, 0))},
-            {u("pFim"), QDateTime(ate, QTime(23, 59, 59))}};
+            {u("pFim"), QDateTime(ate, QTime(23, 59, 59))},
+            {u("pTipo"), u("C")},
+            {u("pTipo2"), u("C")}};
 }
 } // namespace
 
@@ -319,6 +321,17 @@ private slots:
         QCOMPARE(q.record().value(u("NUM_COMANDA")).toInt(), 1205);
         QCOMPARE(q.record().value(u("status")).toString(), u("Aberta"));
         QCOMPARE(q.record().value(u("TOTAL")).toDouble(), 23.8);
+        q.finish();
+
+        // Open quotes with higher numbers never push the comandas out of the comanda list.
+        dm->emTransacao([&] {
+            for (int n = 0; n < 1300; ++n)
+                criaComanda(*dm, 100001 + n, QDateTime(hoje, QTime(18, 0)), {QVariant()},
+                            QVariant(), u("D"));
+        });
+        q = dm->executa(u("cdsComandasAbertas"), periodo(hoje, hoje, 0));
+        QVERIFY(q.next());
+        QCOMPARE(q.record().value(u("NUM_COMANDA")).toInt(), 5000);
     }
 
     void totaisIgnoramCanceladosEFechamento()

@@ -227,6 +227,16 @@ private slots:
 
         a.config.BloquearItemMesaFechada = false;
         QVERIFY(c.InsereComanda(a.chope(), 1, 11.9).gravado);
+
+        // Settled at the checkout meanwhile: the closing data stays and the user is told.
+        a.config.BloquearItemMesaFechada = true;
+        a.dm->ExecutaSQL(u("UPDATE CMD_NOTA SET CHK_BAIXA = 'T' WHERE NUM_COMANDA = 20"));
+        a.interacao.respostas = {true};
+        a.interacao.identificacoes = {ResultadoIdentificacao{true, 3}};
+        QVERIFY(!c.ReabreComanda());
+        QCOMPARE(a.interacao.atencoes.last(),
+                 u("A Comanda 20 já foi encerrada e não pode ser reaberta!"));
+        QCOMPARE(a.valor("SELECT COO FROM CMD_NOTA WHERE NUM_COMANDA = 20").toInt(), 56);
     }
 
     void atendenteObrigatorio()
