@@ -150,6 +150,32 @@ private slots:
         QCOMPARE(a.janela.edDescricao->text(), QString());
     }
 
+    // A refused delete shows the server's error and leaves the record on the window.
+    void exclusaoRecusadaMantemORegistro()
+    {
+        Ambiente a;
+        a.dm->ExecutaSQL(u("CREATE TRIGGER obs_em_uso BEFORE DELETE ON CMD_OBS "
+                           "BEGIN SELECT RAISE(ABORT, 'observacao em uso'); END"));
+        quandoModal<TfrmPesqCmdObs>([](TfrmPesqCmdObs* p) {
+            QTest::keyClicks(p->EditPesquisa, u("sem gelo"));
+            QTest::keyClick(p->EditPesquisa, Qt::Key_Return);
+            const QRect r = p->DBGrid->visualRect(p->DBGrid->model()->index(0, 0));
+            QTest::mouseClick(p->DBGrid->viewport(), Qt::LeftButton, {}, r.center());
+            QTest::mouseDClick(p->DBGrid->viewport(), Qt::LeftButton, {}, r.center());
+        });
+        QTest::mouseClick(a.barra().TBVisulizar, Qt::LeftButton);
+        QCOMPARE(a.janela.codigo(), 5);
+        CaixaMensagem::setNextAnswer(QMessageBox::Ok);
+        QTest::mouseClick(a.barra().TBDeletar, Qt::LeftButton);
+        QCOMPARE(CaixaMensagem::exibidas().size(), 1);
+        QCOMPARE(CaixaMensagem::exibidas().first().icone, QMessageBox::Critical);
+        QVERIFY(CaixaMensagem::exibidas().first().texto.contains(u("observacao em uso")));
+        QCOMPARE(a.janela.codigo(), 5);
+        QCOMPARE(a.janela.edDescricao->text(), u("SEM GELO"));
+        QCOMPARE(Observacoes(*a.dm).texto(5), u("SEM GELO"));
+        QCOMPARE(a.habilitados(), u(kNavegando));
+    }
+
     // Esc belongs to the field while a record is typed; once browsing, it closes the window.
     void escNoCampoNaoFechaECancelarDescarta()
     {
