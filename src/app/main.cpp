@@ -10,6 +10,8 @@
 #include "platform/InstanciaUnica.h"
 #include "printing/ImpressaoProducao.h"
 #include "printing/TDMImpressao.h"
+#include "registration/TfrmCadObservacao.h"
+#include "registration/TfrmPesquisaObsCmd.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -54,6 +56,7 @@ int main(int argc, char* argv[])
                     interacao.erro(f.mensagem());
                 }
             };
+            s.observacaoItem = [&] { return TfrmPesquisaObsCmd::escolhe(dmxal, &principal); };
             s.criaBalanca = [](const ConfigAtendimento& c) {
                 return criaBalancaSerial(QStringLiteral("COM%1").arg(c.BalancaPorta),
                                          modeloBalanca(c.BalancaModelo));
@@ -68,6 +71,10 @@ int main(int argc, char* argv[])
             }
         },
         QStringLiteral("C"));
+    principal.defineAbridor(JanelaMenu::CadObservacao, [&] {
+        TfrmCadObservacao janela(dmxal, &principal);
+        janela.exec();
+    });
     QObject::connect(&instancia, &InstanciaUnica::ativacaoPedida, &principal,
                      [&principal] { TrazParaFrente(principal); });
     QObject::connect(&principal, &TfrmBrisvel::fechada, &app, &QApplication::quit);

@@ -1,7 +1,6 @@
 #include "Observacoes.h"
 
 #include "data/TDMXAL.h"
-#include "platform/Falha.h"
 
 namespace
 {
@@ -13,17 +12,26 @@ QString u(const char* t)
 QString validada(const QString& observacao)
 {
     if (observacao.trimmed().isEmpty())
-        throw Falha(u("Observação inválida!"));
+        throw ObservacaoInvalida();
     return observacao.toUpper().left(100);
 }
 } // namespace
 
+ObservacaoInvalida::ObservacaoInvalida() : Falha(u("Observação inválida!")) {}
+
 QString Observacoes::texto(int codObs)
 {
+    return procura(codObs).value_or(QString());
+}
+
+std::optional<QString> Observacoes::procura(int codObs)
+{
     if (codObs <= 0)
-        return QString();
+        return std::nullopt;
     QSqlQuery q = m_dm.executa(u("qrObservacao"), {{u("PCOD_OBS"), codObs}});
-    return q.next() ? q.value(u("OBSERVACAO")).toString() : QString();
+    if (!q.next())
+        return std::nullopt;
+    return q.value(u("OBSERVACAO")).toString();
 }
 
 void Observacoes::gravaNoItem(int documento, int numItem, const QString& observacao)
