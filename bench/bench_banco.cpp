@@ -1,5 +1,6 @@
 // Start-up cost of the database module and the cost of the shared statements on a shop with
 // a long history.
+#include "HistoricoBench.h"
 #include "data/TDMXAL.h"
 
 #include <QCoreApplication>
@@ -18,58 +19,18 @@ QString u(const char* t)
 
 DescricaoConexao arquivo(const QString& caminho)
 {
-    DescricaoConexao c;
-    c.texto = caminho;
-    return c;
+    return HistoricoBench::conexao(caminho);
 }
 
-// One demo shop with 250,000 settled comandas of 4 items (1,000,000 items) and 1,500 open
-// comandas of 3 items, made once for every benchmark that needs history.
 class Historico
 {
 public:
-    static Historico& instancia()
+    // 250,000 settled comandas of 4 items (1,000,000 items) and 1,500 open ones.
+    static HistoricoBench& instancia()
     {
-        static Historico h;
+        static HistoricoBench h(250000, 1500);
         return h;
     }
-    QString caminho() const { return m_dir.filePath(u("shop.db")); }
-
-private:
-    Historico()
-    {
-        qputenv("BRISVEL_HOME", m_dir.path().toUtf8());
-        TDMXAL dm(u("historico"));
-        if (!dm.DataModuleCreate(arquivo(caminho())).isEmpty())
-            qFatal("cannot create the demo shop");
-        dm.emTransacao([&] {
-            dm.ExecutaSQL(
-                u("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < "
-                  ":total) "
-                  "INSERT INTO CMD_NOTA (NUM_COMANDA, COD_LOJA, FLG_TIPO_DOC, DATA, HORA, "
-                  "HORA_FINAL, "
-                  "CHK_BAIXA, COO) SELECT (x % 150) + 1, 1, 'C', "
-                  "strftime('%Y-%m-%d 00:00:00', '2026-12-10', '-' || (x / 700) || ' days'), "
-                  "'1899-12-30 20:00:00', '1899-12-30 22:00:00', 'T', x FROM n"),
-                {{u("total"), 250000}});
-            dm.ExecutaSQL(u(
-                "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 1500) "
-                "INSERT INTO CMD_NOTA (NUM_COMANDA, COD_LOJA, FLG_TIPO_DOC, DATA, HORA, "
-                "HORA_FINAL, "
-                "CHK_BAIXA) SELECT 1000 + x, 1, 'C', '2026-12-11 00:00:00', '1899-12-30 19:00:00', "
-                "'1899-12-30 21:00:00', 'F' FROM n"));
-            dm.ExecutaSQL(
-                u("WITH RECURSIVE k(y) AS (SELECT 1 UNION ALL SELECT y + 1 FROM k WHERE y < 4) "
-                  "INSERT INTO CMD_ITEM (DOCUMENTO, NUM_COMANDA, NUM_ITEM, COD_LOJA, COD_PROD, "
-                  "VLR_QTDE, VLR_PRECO, VLR_TOTAL, ACRESCIMO, DATA, HORA, TERMINAL, FLG_STATUS, "
-                  "CHK_BAIXA, STS_IMP_ITENS) SELECT N.DOCUMENTO, N.NUM_COMANDA, "
-                  "N.DOCUMENTO * 4 + k.y, 1, 24, 2, 11.9, 23.8, 2.38, N.DATA, N.HORA, 1, 'N', "
-                  "N.CHK_BAIXA, 'T' FROM CMD_NOTA N CROSS JOIN k WHERE N.CHK_BAIXA = 'T' OR k.y <= "
-                  "3"));
-        });
-        dm.ExecutaSQL(u("ANALYZE"));
-    }
-    QTemporaryDir m_dir;
 };
 
 void BM_CriaLojaDemo(benchmark::State& state)

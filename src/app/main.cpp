@@ -12,6 +12,7 @@
 #include "printing/TDMImpressao.h"
 #include "registration/TfrmCadObservacao.h"
 #include "registration/TfrmPesquisaObsCmd.h"
+#include "ui/TFrmPesquisaProd.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -48,6 +49,11 @@ int main(int argc, char* argv[])
             s.interacao = &interacao;
             s.codLoja = principal.CODLOJA;
             s.codTerm = principal.COD_TERM;
+            s.pesquisaProduto = [&]() {
+                TFrmPesquisaProd pesquisa(dmxal, principal.CODLOJA, &principal);
+                pesquisa.exec();
+                return pesquisa.CodProd.toInt();
+            };
             s.imprimeProducao = [&](int documento, QChar t, const ConfigAtendimento& c) {
                 try {
                     ImpressaoProducao(dmxal, dmImpressao, c, relogio())

@@ -214,6 +214,25 @@ QDateTime TDMXAL::lerData(const QVariant& valor)
     if (valor.typeId() == QMetaType::QDate)
         return QDateTime(valor.toDate(), QTime(0, 0));
     const QString texto = valor.toString().trimmed();
+    // The stored form "yyyy-MM-dd HH:mm:ss" is read digit by digit: lists read thousands.
+    if (texto.size() >= 10 && texto[4] == QLatin1Char('-') && texto[7] == QLatin1Char('-')) {
+        auto n = [&texto](int de, int tam) {
+            int v = 0;
+            for (int i = de; i < de + tam; ++i) {
+                const int d = texto[i].digitValue();
+                if (d < 0)
+                    return -1;
+                v = v * 10 + d;
+            }
+            return v;
+        };
+        const QDate dia(n(0, 4), n(5, 2), n(8, 2));
+        QTime hora(0, 0);
+        if (texto.size() >= 19 && texto[13] == QLatin1Char(':'))
+            hora = QTime(n(11, 2), n(14, 2), n(17, 2));
+        if (dia.isValid() && hora.isValid())
+            return QDateTime(dia, hora);
+    }
     QDateTime d = QDateTime::fromString(texto.left(19), kFormatoData);
     if (!d.isValid())
         d = QDateTime::fromString(texto, Qt::ISODate);
@@ -227,6 +246,7 @@ QSqlQuery TDMXAL::prepara(const QString& sql, const Parametros& parametros)
     QSqlDatabase db = banco();
     if (!db.isOpen() && !db.open())
         falhaComando(db.lastError());
+    ++m_instrucoes;
     QStringList nomes;
     const QString texto = placeholdersPosicionais(sql, &nomes);
     QSqlQuery q(db);

@@ -44,6 +44,9 @@ public:
     // The first column of the first row of a catalogue statement, or an invalid value.
     QVariant escalar(const QString& nome, const Parametros& parametros = {});
 
+    // Statements sent since the module was created (for measurements).
+    qint64 instrucoes() const { return m_instrucoes; }
+
     // True when every item of the document is cancelled (also when it has no items).
     bool ComandaCancelada(int iDoc);
 
@@ -86,6 +89,7 @@ private:
     QString m_nomeConexao;
     Motor m_motor = Motor::SQLite;
     bool m_criouDemo = false;
+    qint64 m_instrucoes = 0;
 };
 
 // The program's database module, set at start.

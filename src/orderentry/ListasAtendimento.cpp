@@ -28,23 +28,30 @@ QList<LinhaAberta> ListasAtendimento::ComandasAbertas(QChar tipo, bool mostrarDe
                                 {u("pFim"), QDateTime(fim, QTime(23, 59, 59))},
                                 {u("pTipo"), ehKit(tipo) ? u("K") : QString(tipo)},
                                 {u("pTipo2"), ehKit(tipo) ? u("T") : QString(tipo)}});
+    // Column positions once; each row then reads by position.
+    const QSqlRecord r = q.record();
+    const int cNum = r.indexOf(u("NUM_COMANDA")), cCli = r.indexOf(u("COD_CLI")),
+              cData = r.indexOf(u("DATA")), cHora = r.indexOf(u("HORA")),
+              cFinal = r.indexOf(u("HORA_FINAL")), cTipo = r.indexOf(u("FLG_TIPO_DOC")),
+              cDoc = r.indexOf(u("CNPJ_CPF")), cContato = r.indexOf(u("CONTATO")),
+              cFone = r.indexOf(u("TELEFONE")), cStatus = r.indexOf(u("status")),
+              cKit = r.indexOf(u("TipoKit")), cEntrega = r.indexOf(u("DATA_ENTREGA")),
+              cTotal = r.indexOf(u("TOTAL"));
     while (q.next()) {
-        const QSqlRecord r = q.record();
-        const QString t = r.value(u("FLG_TIPO_DOC")).toString();
         LinhaAberta l;
-        l.NUM_COMANDA = r.value(u("NUM_COMANDA")).toInt();
-        l.COD_CLI = r.value(u("COD_CLI")).toInt();
-        l.DATA = TDMXAL::lerData(r.value(u("DATA"))).date();
-        l.HORA = TDMXAL::lerData(r.value(u("HORA"))).time();
-        l.HORA_FINAL = TDMXAL::lerData(r.value(u("HORA_FINAL"))).time();
-        l.FLG_TIPO_DOC = t;
-        l.CNPJ_CPF = r.value(u("CNPJ_CPF")).toString();
-        l.CONTATO = r.value(u("CONTATO")).toString();
-        l.TELEFONE = r.value(u("TELEFONE")).toString();
-        l.status = r.value(u("status")).toString();
-        l.TipoKit = r.value(u("TipoKit")).toString();
-        l.DATA_ENTREGA = TDMXAL::lerData(r.value(u("DATA_ENTREGA"))).date();
-        l.TOTAL = r.value(u("TOTAL")).toDouble();
+        l.NUM_COMANDA = q.value(cNum).toInt();
+        l.COD_CLI = q.value(cCli).toInt();
+        l.DATA = TDMXAL::lerData(q.value(cData)).date();
+        l.HORA = TDMXAL::lerData(q.value(cHora)).time();
+        l.HORA_FINAL = TDMXAL::lerData(q.value(cFinal)).time();
+        l.FLG_TIPO_DOC = q.value(cTipo).toString();
+        l.CNPJ_CPF = q.value(cDoc).toString();
+        l.CONTATO = q.value(cContato).toString();
+        l.TELEFONE = q.value(cFone).toString();
+        l.status = q.value(cStatus).toString();
+        l.TipoKit = q.value(cKit).toString();
+        l.DATA_ENTREGA = TDMXAL::lerData(q.value(cEntrega)).date();
+        l.TOTAL = q.value(cTotal).toDouble();
         linhas.append(l);
     }
     return linhas;

@@ -252,7 +252,10 @@ void TfrmAtendimento::montaTela()
                           {u("Código"), u("Descrição"), u("Qtde."), u("Preço"), u("Total"),
                            u("Cancelado"), u("Vendedor")},
                           "dbgEmbalagens");
-    dbgEmbalagens->setColumnWidth(1, 260);
+    dbgEmbalagens->horizontalHeader()->setStretchLastSection(false);
+    dbgEmbalagens->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    for (int c : {0, 2, 3, 4, 5, 6})
+        dbgEmbalagens->setColumnWidth(c, c == 5 ? 75 : 70);
     esquerda->addWidget(dbgEmbalagens, 1);
     auto* GroupBox1 = new QWidget(this);
     auto* lt = new QHBoxLayout(GroupBox1);
@@ -577,6 +580,7 @@ void TfrmAtendimento::recarregaDocumento()
             dbgEmbalagens->setItem(i, c, item);
         }
     }
+    mostraAtendente();
     ComandasAbertas();
 }
 

@@ -5,6 +5,7 @@
 #include "support/TestSupport.h"
 
 #include <QSqlRecord>
+#include <QThread>
 #include <QtTest>
 
 namespace
@@ -297,6 +298,46 @@ private slots:
         const auto r2 = outra.InicializaComanda(u("40"));
         QCOMPARE(r2.mesa.toInt(), 7);
         QCOMPARE(r2.ocupantes.toInt(), 4);
+    }
+
+    void doisTerminaisNoMesmoCartao()
+    {
+        Ambiente a;
+        const QString arquivo = a.pasta.caminho(u("shop.db"));
+        // Each terminal has its own connection, in its own thread, confirming 500 items.
+        auto terminal = [&](int numero) {
+            return QThread::create([&, numero] {
+                TDMXAL dm(QStringLiteral("terminal%1").arg(numero));
+                DescricaoConexao c;
+                c.texto = arquivo;
+                dm.DataModuleCreate(c);
+                InteracaoRoteirizada interacao;
+                PersistenciaComanda comanda(
+                    {dm, interacao, a.relogio, a.config, a.geral, 1, numero}, QLatin1Char('C'));
+                comanda.InicializaComanda(u("77"));
+                for (int i = 0; i < 500; ++i)
+                    comanda.InsereComanda(a.chope(), 1, 11.9);
+            });
+        };
+        QThread* t1 = terminal(1);
+        QThread* t2 = terminal(2);
+        t1->start();
+        t2->start();
+        QVERIFY(t1->wait(120000));
+        QVERIFY(t2->wait(120000));
+        delete t1;
+        delete t2;
+        QCOMPARE(a.valor("SELECT COUNT(*) FROM CMD_NOTA WHERE NUM_COMANDA = 77").toInt(), 1);
+        QCOMPARE(a.valor("SELECT COUNT(*) FROM CMD_ITEM WHERE NUM_COMANDA = 77").toInt(), 1000);
+        QCOMPARE(
+            a.valor("SELECT COUNT(DISTINCT NUM_ITEM) FROM CMD_ITEM WHERE NUM_COMANDA = 77").toInt(),
+            1000);
+        QCOMPARE(a.valor("SELECT MIN(NUM_ITEM) FROM CMD_ITEM WHERE NUM_COMANDA = 77").toInt(), 1);
+        QCOMPARE(a.valor("SELECT MAX(NUM_ITEM) FROM CMD_ITEM WHERE NUM_COMANDA = 77").toInt(),
+                 1000);
+        QCOMPARE(a.valor("SELECT COUNT(*) FROM CMD_ITEM WHERE NUM_COMANDA = 77 AND TERMINAL = 2")
+                     .toInt(),
+                 500);
     }
 
     void orcamentoExigeDocumentoValido_data()
