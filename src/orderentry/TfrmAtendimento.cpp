@@ -153,6 +153,8 @@ QString TfrmAtendimento::InicializaBrisvel()
 void TfrmAtendimento::montaTela()
 {
     resize(1000, 680);
+    // The focused field is pale yellow, as in every record window.
+    setStyleSheet(u("QLineEdit:focus, QDateEdit:focus { background-color: #FFFFE6; }"));
     auto* raiz = new QVBoxLayout(this);
 
     grpBrisvel = new QGroupBox(u("Cartão"), this);
@@ -346,6 +348,7 @@ void TfrmAtendimento::montaTela()
     lm->addWidget(edNumOcupante, 2, 1);
     btSalvar = new QPushButton(u("Gravar"), pnIdentificaMesa);
     btSalvar->setObjectName(u("btSalvar"));
+    btSalvar->setAutoDefault(true); // Enter on "Gravar" saves, as the table fields lead there
     btSair = new QPushButton(u("Sair"), pnIdentificaMesa);
     btSair->setObjectName(u("btSair"));
     lm->addWidget(btSalvar, 3, 0);
@@ -914,6 +917,9 @@ bool TfrmAtendimento::eventFilter(QObject* alvo, QEvent* e)
                 edProduto->setFocus();
                 return true;
             }
+        } else if ((alvo == edMesa || alvo == edNumOcupante) && k->key() == Qt::Key_Escape) {
+            btSair->click();
+            return true;
         } else if (alvo == edMesa && ehEnter(k->key())) {
             edNumOcupante->setFocus();
             return true;
