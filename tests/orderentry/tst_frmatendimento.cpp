@@ -141,6 +141,45 @@ private slots:
         QTRY_VERIFY(!a.janela->isVisible());
     }
 
+    void listaAbreDocumentoEF12UsaAJanelaMaisRecente()
+    {
+        Ambiente a("[ATENDIMENTO]\nCartaoMesa=Sim\n");
+        a.digita("EditComanda", u("30"));
+        QTest::keyClick(a.edit("edMesa"), Qt::Key_Escape);
+        a.digita("edProduto", u("1"));
+        QTest::keyClick(a.edit("edQuant"), Qt::Key_Return);
+        QTRY_COMPARE(a.grade("cxGrid1")->rowCount(), 1);
+        QTest::keyClick(a.janela.get(), Qt::Key_F9);
+        QCOMPARE(a.grade("dbgEmbalagens")->rowCount(), 0);
+
+        // A click on the open list loads that comanda.
+        QTableWidget* lista = a.grade("cxGrid1");
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                          lista->visualItemRect(lista->item(0, 1)).center());
+        QCOMPARE(a.edit("EditComanda")->text(), u("30"));
+        QCOMPARE(a.grade("dbgEmbalagens")->rowCount(), 1);
+        QVERIFY(a.janela->persistencia().StatusItem == u("I"));
+
+        // F12 shows the table panel of the newest window only.
+        QWidget* painel = achar<QWidget>(a.janela.get(), "pnIdentificaMesa");
+        QTest::keyClick(a.edit("EditComanda"), Qt::Key_F12);
+        QVERIFY(painel->isVisible());
+        QTest::keyClick(a.edit("edMesa"), Qt::Key_Escape);
+        QVERIFY(!painel->isVisible());
+        {
+            ServicosAtendimento s;
+            s.dm = a.dm.get();
+            s.interacao = &a.interacao;
+            TfrmAtendimento outra(QLatin1Char('C'), s);
+            QCOMPARE(TfrmAtendimento::maisRecente(), &outra);
+            QTest::keyClick(a.janela.get(), Qt::Key_F12);
+            QVERIFY(!painel->isVisible()); // the newest window has no header loaded
+        }
+        // The newest window is gone: F12 touches nothing that no longer exists.
+        QVERIFY(!TfrmAtendimento::maisRecente());
+        QTest::keyClick(a.janela.get(), Qt::Key_F12);
+    }
+
     void painelDeMesa()
     {
         Ambiente a("[ATENDIMENTO]\nCartaoMesa=Sim\n");

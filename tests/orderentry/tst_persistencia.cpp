@@ -72,6 +72,10 @@ private slots:
         QTest::newRow("prefixo") << u("C") << u("C012") << true << u("12") << QString();
         QTest::newRow("sem o prefixo")
             << u("C") << u("012") << false << u("0") << u("Intervalo de cartão inválido! ");
+        QTest::newRow("vinte digitos")
+            << QString() << u("12345678901234567890") << false << QString() << QString();
+        QTest::newRow("letras e espacos")
+            << QString() << u(" c 1 2 ") << true << u("12") << QString();
         QTest::newRow("bloqueado")
             << QString() << u("99") << false << u("99") << u("Comanda Bloqueada!");
     }
@@ -89,6 +93,12 @@ private slots:
         QCOMPARE(r.carregada, carregada);
         QCOMPARE(c.EditComanda, numero);
         QCOMPARE(a.interacao.atencoes.value(0), aviso);
+        if (aviso.isEmpty() && !carregada) {
+            // A number too large for a card is the conversion error, nothing is opened.
+            QCOMPARE(a.interacao.erros,
+                     QStringList{u("'12345678901234567890' não é um valor inteiro válido")});
+            return;
+        }
         QCOMPARE(r.foco, carregada ? Foco::edProduto : Foco::EditComanda);
     }
 
