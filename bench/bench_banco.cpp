@@ -2,6 +2,7 @@
 // a long history.
 #include "HistoricoBench.h"
 #include "data/TDMXAL.h"
+#include "support/NovosDocumentos.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -87,34 +88,9 @@ void BM_InsereItem(benchmark::State& state)
     TDMXAL dm(u("item"));
     dm.DataModuleCreate(arquivo(Historico::instancia().caminho()));
     const QDateTime agora(QDate(2026, 12, 11), QTime(20, 0));
-    const int doc = dm.escalar(u("qrInsereCmdNota"), {{u("NUM_COMANDA"), 12},
-                                                      {u("COD_LOJA"), 1},
-                                                      {u("FLG_TIPO_DOC"), u("C")},
-                                                      {u("DATA"), agora.date()},
-                                                      {u("HORA"), agora.time()},
-                                                      {u("COD_CLI"), QVariant()},
-                                                      {u("CNPJ_CPF"), QVariant()},
-                                                      {u("CONTATO"), QVariant()},
-                                                      {u("TELEFONE"), QVariant()},
-                                                      {u("DATA_ENTREGA"), QVariant()},
-                                                      {u("COD_CONDICAO_PRECO"), QVariant()}})
-                        .toInt();
-    for (auto _ : state) {
-        QSqlQuery q = dm.executa(u("qrInsereCmdItem"), {{u("DOCUMENTO"), doc},
-                                                        {u("PLOJA"), 1},
-                                                        {u("NUM_COMANDA"), 12},
-                                                        {u("COD_PROD"), 24},
-                                                        {u("VLR_QTDE"), 1.0},
-                                                        {u("VLR_PRECO"), 11.9},
-                                                        {u("VLR_TOTAL"), 11.9},
-                                                        {u("DATA"), agora.date()},
-                                                        {u("HORA"), agora.time()},
-                                                        {u("COD_VEND"), QVariant()},
-                                                        {u("FLG_STATUS"), u("N")},
-                                                        {u("ACRESCIMO"), 1.19},
-                                                        {u("TERMINAL"), 1}});
-        q.next();
-    }
+    const int doc = novaNota(dm, 12, agora);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(novoItem(dm, doc, 12, agora, {24, 1.0, 11.9, 1.19, {}, 1}));
 }
 BENCHMARK(BM_InsereItem)->Unit(benchmark::kMicrosecond);
 

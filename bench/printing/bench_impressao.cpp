@@ -2,6 +2,7 @@
 // routing and layout cost without any device time, and the statements one run sends.
 #include "printing/ImpressaoProducao.h"
 #include "printing/TicketProducao.h"
+#include "support/NovosDocumentos.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -54,35 +55,17 @@ struct Cenario {
         dm.ExecutaSQL(u("UPDATE CMD_LISTA_IMPRESSAO_ITEM SET COD_IMP = COD_DEPART WHERE "
                         "COD_LISTA = 1"));
         const QDateTime quando(QDate(2026, 12, 10), QTime(20, 0));
-        documento = dm.escalar(u("qrInsereCmdNota"), {{u("NUM_COMANDA"), 40},
-                                                      {u("COD_LOJA"), 1},
-                                                      {u("FLG_TIPO_DOC"), u("C")},
-                                                      {u("DATA"), quando.date()},
-                                                      {u("HORA"), quando.time()},
-                                                      {u("COD_CLI"), QVariant()},
-                                                      {u("CNPJ_CPF"), QVariant()},
-                                                      {u("CONTATO"), QVariant()},
-                                                      {u("TELEFONE"), QVariant()},
-                                                      {u("DATA_ENTREGA"), QVariant()},
-                                                      {u("COD_CONDICAO_PRECO"), QVariant()}})
-                        .toInt();
+        documento = novaNota(dm, 40, quando);
         const int produtos[] = {1, 20, 30, 40, 9, 24, 35, 41, 13, 21, 37, 42};
         for (int i = 0; i < 60; ++i) {
-            QSqlQuery q = dm.executa(u("qrInsereCmdItem"),
-                                     {{u("DOCUMENTO"), documento},
-                                      {u("PLOJA"), 1},
-                                      {u("NUM_COMANDA"), 40},
-                                      {u("COD_PROD"), produtos[i % 12]},
-                                      {u("VLR_QTDE"), i % 7 == 0 ? 0.35 : 1.0},
-                                      {u("VLR_PRECO"), 10.0},
-                                      {u("VLR_TOTAL"), 10.0},
-                                      {u("DATA"), quando.date()},
-                                      {u("HORA"), quando.time().addSecs(i * 30)},
-                                      {u("COD_VEND"), i % 5 == 0 ? QVariant() : QVariant(i % 5)},
-                                      {u("FLG_STATUS"), u("N")},
-                                      {u("ACRESCIMO"), 0.0},
-                                      {u("TERMINAL"), 1}});
-            q.next();
+            DadosItem item{produtos[i % 12],
+                           i % 7 == 0 ? 0.35 : 1.0,
+                           10.0,
+                           0.0,
+                           i % 5 == 0 ? QVariant() : QVariant(i % 5),
+                           1};
+            item.hora = quando.time().addSecs(i * 30);
+            novoItem(dm, documento, 40, quando, item);
         }
         dm.ExecutaSQL(u("UPDATE CMD_ITEM SET OBS = 'SEM GELO' WHERE NUM_ITEM % 4 = 0"));
     }

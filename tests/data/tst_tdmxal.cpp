@@ -2,6 +2,7 @@
 #include "data/Catalogo.h"
 #include "data/TDMXAL.h"
 #include "platform/Falha.h"
+#include "support/NovosDocumentos.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -37,43 +38,18 @@ QStringList colunas(TDMXAL& dm, const char* tabela)
     return nomes;
 }
 
-// A header with items, written straight into the tables.
+// A header with items; each item cancelled as listed (an invalid value: not cancelled).
 int criaComanda(TDMXAL& dm, int numero, const QDateTime& quando, const QList<QVariant>& cancelados,
                 const QVariant& deliveryWeb = QVariant(), const QString& tipo = u("C"))
 {
-    const int doc = dm.escalar(u("qrInsereCmdNota"), {{u("NUM_COMANDA"), numero},
-                                                      {u("COD_LOJA"), 1},
-                                                      {u("FLG_TIPO_DOC"), tipo},
-                                                      {u("DATA"), quando.date()},
-                                                      {u("HORA"), quando.time()},
-                                                      {u("COD_CLI"), QVariant()},
-                                                      {u("CNPJ_CPF"), QVariant()},
-                                                      {u("CONTATO"), QVariant()},
-                                                      {u("TELEFONE"), QVariant()},
-                                                      {u("DATA_ENTREGA"), QVariant()},
-                                                      {u("COD_CONDICAO_PRECO"), QVariant()}})
-                        .toInt();
+    const int doc = novaNota(dm, numero, quando, tipo);
     if (deliveryWeb.isValid())
         dm.ExecutaSQL(u("UPDATE CMD_NOTA SET DELIVERYWEB = :d WHERE DOCUMENTO = :doc"),
                       {{u("d"), deliveryWeb}, {u("doc"), doc}});
     for (const QVariant& cancelado : cancelados) {
-        QSqlQuery q = dm.executa(u("qrInsereCmdItem"), {{u("DOCUMENTO"), doc},
-                                                        {u("PLOJA"), 1},
-                                                        {u("NUM_COMANDA"), numero},
-                                                        {u("COD_PROD"), 24},
-                                                        {u("VLR_QTDE"), 2.0},
-                                                        {u("VLR_PRECO"), 11.9},
-                                                        {u("VLR_TOTAL"), 23.8},
-                                                        {u("DATA"), quando.date()},
-                                                        {u("HORA"), quando.time()},
-                                                        {u("COD_VEND"), QVariant()},
-                                                        {u("FLG_STATUS"), u("N")},
-                                                        {u("ACRESCIMO"), 2.38},
-                                                        {u("TERMINAL"), 0}});
-        if (!q.next())
+        const qint64 autonum = novoItem(dm, doc, numero, quando);
+        if (autonum == 0)
             qFatal("item not inserted");
-        const int autonum = q.value(0).toInt();
-        q.finish();
         if (cancelado.isValid())
             dm.ExecutaSQL(u("UPDATE CMD_ITEM SET CHK_CANCELADO = :c WHERE AUTONUM = :a"),
                           {{u("c"), cancelado}, {u("a"), autonum}});

@@ -1,6 +1,7 @@
 #include "data/TDMXAL.h"
 #include "orderentry/Autenticacao.h"
 #include "platform/CodePage.h"
+#include "support/NovosDocumentos.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>
@@ -62,34 +63,9 @@ private slots:
     {
         PastaTeste pasta;
         auto dm = abreBancoTeste(pasta);
-        const QDateTime quando(QDate(2026, 12, 11), QTime(0, 0));
-        const int doc = dm->escalar(u("qrInsereCmdNota"), {{u("NUM_COMANDA"), 12},
-                                                           {u("COD_LOJA"), 1},
-                                                           {u("FLG_TIPO_DOC"), u("C")},
-                                                           {u("DATA"), quando.date()},
-                                                           {u("HORA"), QTime(20, 0)},
-                                                           {u("COD_CLI"), QVariant()},
-                                                           {u("CNPJ_CPF"), QVariant()},
-                                                           {u("CONTATO"), QVariant()},
-                                                           {u("TELEFONE"), QVariant()},
-                                                           {u("DATA_ENTREGA"), QVariant()},
-                                                           {u("COD_CONDICAO_PRECO"), QVariant()}})
-                            .toInt();
-        QSqlQuery q = dm->executa(u("qrInsereCmdItem"), {{u("DOCUMENTO"), doc},
-                                                         {u("PLOJA"), 1},
-                                                         {u("NUM_COMANDA"), 12},
-                                                         {u("COD_PROD"), 24},
-                                                         {u("VLR_QTDE"), 2.0},
-                                                         {u("VLR_PRECO"), 11.9},
-                                                         {u("VLR_TOTAL"), 23.8},
-                                                         {u("DATA"), quando.date()},
-                                                         {u("HORA"), QTime(20, 0)},
-                                                         {u("COD_VEND"), QVariant()},
-                                                         {u("FLG_STATUS"), u("N")},
-                                                         {u("ACRESCIMO"), 0.0},
-                                                         {u("TERMINAL"), 0}});
-        QVERIFY(q.next());
-        q.finish();
+        const QDateTime quando(QDate(2026, 12, 11), QTime(20, 0));
+        const int doc = novaNota(*dm, 12, quando);
+        QVERIFY(novoItem(*dm, doc, 12, quando, {24, 2.0, 11.9, 0.0}) > 0);
         // Joined texts the back office computes for this row.
         const QString item = u("1211/12/2026124CHOPE PILSEN 300MLUNT18211,923,8");
         const QString nota = u("1211/12/2026");

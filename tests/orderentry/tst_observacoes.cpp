@@ -1,5 +1,6 @@
 #include "orderentry/Observacoes.h"
 #include "platform/Falha.h"
+#include "support/NovosDocumentos.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>
@@ -21,32 +22,9 @@ QString obsDoItem(TDMXAL& dm, int doc)
 
 int umItem(TDMXAL& dm)
 {
-    const int doc = dm.escalar(u("qrInsereCmdNota"), {{u("NUM_COMANDA"), 5},
-                                                      {u("COD_LOJA"), 1},
-                                                      {u("FLG_TIPO_DOC"), u("C")},
-                                                      {u("DATA"), QDate(2026, 12, 11)},
-                                                      {u("HORA"), QTime(20, 0)},
-                                                      {u("COD_CLI"), QVariant()},
-                                                      {u("CNPJ_CPF"), QVariant()},
-                                                      {u("CONTATO"), QVariant()},
-                                                      {u("TELEFONE"), QVariant()},
-                                                      {u("DATA_ENTREGA"), QVariant()},
-                                                      {u("COD_CONDICAO_PRECO"), QVariant()}})
-                        .toInt();
-    dm.executa(u("qrInsereCmdItem"), {{u("DOCUMENTO"), doc},
-                                      {u("PLOJA"), 1},
-                                      {u("NUM_COMANDA"), 5},
-                                      {u("COD_PROD"), 13},
-                                      {u("VLR_QTDE"), 0.5},
-                                      {u("VLR_PRECO"), 139.9},
-                                      {u("VLR_TOTAL"), 69.95},
-                                      {u("DATA"), QDate(2026, 12, 11)},
-                                      {u("HORA"), QTime(20, 0)},
-                                      {u("COD_VEND"), QVariant()},
-                                      {u("FLG_STATUS"), u("N")},
-                                      {u("ACRESCIMO"), 0.0},
-                                      {u("TERMINAL"), 0}})
-        .finish();
+    const QDateTime quando(QDate(2026, 12, 11), QTime(20, 0));
+    const int doc = novaNota(dm, 5, quando);
+    novoItem(dm, doc, 5, quando, {13, 0.5, 139.9, 0.0});
     return doc;
 }
 } // namespace

@@ -1,5 +1,7 @@
 #include "Fixtures.h"
 
+#include "support/NovosDocumentos.h"
+
 #include <QSqlQuery>
 
 namespace
@@ -12,19 +14,7 @@ QString u(const char* t)
 
 int novaComanda(TDMXAL& dm, int numero, const QString& tipo, const QDateTime& quando)
 {
-    return dm
-        .escalar(u("qrInsereCmdNota"), {{u("NUM_COMANDA"), numero},
-                                        {u("COD_LOJA"), 1},
-                                        {u("FLG_TIPO_DOC"), tipo},
-                                        {u("DATA"), quando.date()},
-                                        {u("HORA"), quando.time()},
-                                        {u("COD_CLI"), QVariant()},
-                                        {u("CNPJ_CPF"), QVariant()},
-                                        {u("CONTATO"), QVariant()},
-                                        {u("TELEFONE"), QVariant()},
-                                        {u("DATA_ENTREGA"), QVariant()},
-                                        {u("COD_CONDICAO_PRECO"), QVariant()}})
-        .toInt();
+    return novaNota(dm, numero, quando, tipo);
 }
 
 qint64 novoItem(TDMXAL& dm, int documento, const NovoItem& item)
@@ -35,23 +25,12 @@ qint64 novoItem(TDMXAL& dm, int documento, const NovoItem& item)
     n.next();
     const int comanda = n.value(0).toInt();
     n.finish();
-    QSqlQuery q = dm.executa(u("qrInsereCmdItem"), {{u("DOCUMENTO"), documento},
-                                                    {u("PLOJA"), 1},
-                                                    {u("NUM_COMANDA"), comanda},
-                                                    {u("COD_PROD"), item.produto},
-                                                    {u("VLR_QTDE"), item.quant},
-                                                    {u("VLR_PRECO"), 10.0},
-                                                    {u("VLR_TOTAL"), 10.0 * item.quant},
-                                                    {u("DATA"), QDate(2026, 12, 10)},
-                                                    {u("HORA"), item.hora},
-                                                    {u("COD_VEND"), item.vendedor},
-                                                    {u("FLG_STATUS"), u("N")},
-                                                    {u("ACRESCIMO"), 0.0},
-                                                    {u("TERMINAL"), 1}});
-    if (!q.next())
+    DadosItem dados{item.produto, item.quant, 10.0, 0.0, item.vendedor, 1};
+    dados.hora = item.hora;
+    const qint64 autonum =
+        ::novoItem(dm, documento, comanda, QDateTime(QDate(2026, 12, 10), item.hora), dados);
+    if (autonum == 0)
         qFatal("item not inserted");
-    const qint64 autonum = q.value(0).toLongLong();
-    q.finish();
     dm.ExecutaSQL(u("UPDATE CMD_ITEM SET OBS = :o, CHK_CANCELADO = :c, STS_IMP_ITENS = :s "
                     "WHERE AUTONUM = :a"),
                   {{u("o"), item.obs},
