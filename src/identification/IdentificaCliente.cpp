@@ -34,20 +34,9 @@ Resposta IdentificaCliente::verificaCadastro()
     return r;
 }
 
-Resposta IdentificaCliente::biometria()
+QString IdentificaCliente::quem() const
 {
-    if (!biometriaHabilitada())
-        return {};
-    try {
-        return tentaDigital();
-    } catch (const Falha& f) {
-        m_interacao.erro(QStringLiteral("Erro ao identificar cliente por biometria! ") +
-                         f.mensagem());
-    } catch (const std::exception& e) {
-        m_interacao.erro(QStringLiteral("Erro ao identificar cliente por biometria! ") +
-                         QString::fromLocal8Bit(e.what()));
-    }
-    return {};
+    return QStringLiteral("cliente");
 }
 
 Resposta IdentificaCliente::tentaDigital()

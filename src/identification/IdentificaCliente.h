@@ -25,7 +25,6 @@ public:
     // The customer has a password at all; otherwise the dialog ends refused at once.
     Resposta verificaCadastro();
     // Captures a print on the customers' slot; only codCli's print is accepted.
-    Resposta biometria() override;
     Resposta leitorIdentificou(const QString& identificador) override;
 
 protected:
@@ -34,7 +33,8 @@ protected:
     void aceitou(int codigo) override { m_cliente = codigo; }
 
 private:
-    Resposta tentaDigital();
+    Resposta tentaDigital() override;
+    QString quem() const override;
     int m_codCli;
     int m_cliente = 0;
 };

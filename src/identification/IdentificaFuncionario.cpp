@@ -15,20 +15,9 @@ IdentificacaoPessoa::Tipo IdentificaFuncionario::tipo() const
             true, false};
 }
 
-Resposta IdentificaFuncionario::biometria()
+QString IdentificaFuncionario::quem() const
 {
-    if (!biometriaHabilitada())
-        return {};
-    try {
-        return tentaDigital();
-    } catch (const Falha& f) {
-        m_interacao.erro(QStringLiteral("Erro ao identificar funcionário por biometria! ") +
-                         f.mensagem());
-    } catch (const std::exception& e) {
-        m_interacao.erro(QStringLiteral("Erro ao identificar funcionário por biometria! ") +
-                         QString::fromLocal8Bit(e.what()));
-    }
-    return {};
+    return QStringLiteral("funcionário");
 }
 
 Resposta IdentificaFuncionario::tentaDigital()

@@ -20,7 +20,6 @@ public:
     void setFuncionario(int codigo) { m_funcionario = codigo; }
 
     // Captures a print on the employees' slot and checks the employee it matches.
-    Resposta biometria() override;
 
 protected:
     Tipo tipo() const override;
@@ -29,6 +28,7 @@ protected:
     void aceitou(int codigo) override { m_funcionario = codigo; }
 
 private:
-    Resposta tentaDigital();
+    Resposta tentaDigital() override;
+    QString quem() const override;
     int m_funcionario = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "data/TDMXAL.h"
 #include "platform/Biometria.h"
+#include "platform/Falha.h"
 
 #include <QRegularExpression>
 #include <climits>
@@ -174,4 +175,20 @@ Resposta IdentificacaoPessoa::leitorIdentificou(const QString& identificador)
     if (m_encontrado != 0 && r.resultado == mrNone)
         r.senha = senhaDaLinha();
     return r;
+}
+
+Resposta IdentificacaoPessoa::biometria()
+{
+    if (!biometriaHabilitada())
+        return {};
+    const QString prefixo =
+        QStringLiteral("Erro ao identificar ") + quem() + QStringLiteral(" por biometria! ");
+    try {
+        return tentaDigital();
+    } catch (const Falha& f) {
+        m_interacao.erro(prefixo + f.mensagem());
+    } catch (const std::exception& e) {
+        m_interacao.erro(prefixo + QString::fromLocal8Bit(e.what()));
+    }
+    return {};
 }

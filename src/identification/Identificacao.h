@@ -42,8 +42,8 @@ public:
     virtual Resposta saiCodigo(const QString& texto);
     // Enter in the password field.
     Resposta confirmaSenha(const QString& senha);
-    // F8, or showing in fingerprint-only mode.
-    virtual Resposta biometria() = 0;
+    // F8, or showing in fingerprint-only mode: a reader failure is shown, never raised.
+    Resposta biometria();
     // The reader picture identified a print under this id.
     virtual Resposta leitorIdentificou(const QString& identificador);
 
@@ -60,6 +60,10 @@ protected:
     };
     virtual Tipo tipo() const = 0;
     virtual bool chaveBiometria() const = 0; // SoBioFun or SoBioCli
+    // One reading of the reader (and its retries), for this kind of person.
+    virtual Resposta tentaDigital() = 0;
+    // "funcionário" or "cliente", for the reader's error text.
+    virtual QString quem() const = 0;
     virtual void encontrou(int) {}
     virtual void aceitou(int codigo) = 0;
     virtual void refusa(const QString& mensagem);
