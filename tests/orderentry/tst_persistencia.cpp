@@ -310,6 +310,28 @@ private slots:
         QCOMPARE(r2.ocupantes.toInt(), 4);
     }
 
+    void falhaDoBancoNaoDeixaItemPelaMetade()
+    {
+        Ambiente a;
+        auto c = a.comanda();
+        c.InicializaComanda(u("45"));
+        QCOMPARE(c.InsereComanda(a.chope(), 1, 11.9).numItem, 1);
+        // The server refuses the next item (a full disk, a lost connection...).
+        a.dm->ExecutaSQL(u("CREATE TRIGGER recusa BEFORE INSERT ON CMD_ITEM WHEN NEW.COD_PROD = 30 "
+                           "BEGIN SELECT RAISE(ABORT, 'disco cheio'); END"));
+        ProdutoSelecionado lata = a.chope();
+        lata.COD_PROD = 30;
+        const auto g = c.InsereComanda(lata, 1, 7);
+        QVERIFY(!g.gravado);
+        QCOMPARE(a.interacao.erros.size(), 1);
+        QVERIFY(a.interacao.erros.first().startsWith(
+            u("Problemas ao gravar tabela CMD_ITEM Erro ao executar comando\r")));
+        QVERIFY(a.interacao.erros.first().contains(u("disco cheio")));
+        QCOMPARE(a.valor("SELECT COUNT(*) FROM CMD_ITEM WHERE NUM_COMANDA = 45").toInt(), 1);
+        // The next item is numbered right after the last stored one.
+        QCOMPARE(c.InsereComanda(a.chope(), 1, 11.9).numItem, 2);
+    }
+
     void doisTerminaisNoMesmoCartao()
     {
         Ambiente a;
