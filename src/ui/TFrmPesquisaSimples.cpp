@@ -66,7 +66,8 @@ void TFrmPesquisaSimples::PesquisaLista(const QString& Tabela, const QString& Ca
     if (!EditPesquisa->text().isEmpty()) {
         const QString coluna = esquema.coluna(Tabela, Campo);
         CdsPesquisa->abre(
-            QStringLiteral("SELECT * FROM ") + Tabela + QStringLiteral(" WHERE UPPER(") + coluna +
+            QStringLiteral("SELECT * FROM ") + esquema.tabela(Tabela) +
+                QStringLiteral(" WHERE UPPER(") + coluna +
                 QStringLiteral(") LIKE :texto ESCAPE '\\'") + ordem,
             {{QStringLiteral("texto"), escapaLike(EdPesquisa.toUpper()) + QLatin1Char('%')}});
         if (CdsPesquisa->vazio()) {
